@@ -1,0 +1,26 @@
+#include "AddDirectory.h"
+
+#include "CUNCIterator.h"
+
+namespace varnwick {
+
+std::string HeaderPattern(std::string_view folder) {
+  std::string pattern(folder);
+  if (pattern.empty() || (pattern.back() != '/' && pattern.back() != '\\')) pattern += '/';
+  pattern += "*.h";
+  return pattern;
+}
+
+void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener) {
+  CUNCIterator walk(HeaderPattern(folder), true);
+  walk.Start(true, false, false, false);
+  while (!walk.Current().IsEmpty()) {
+    const std::string path = walk.Current().GetFull();
+    walk.Advance();
+    const bool found = catalogue.AddFile(path);
+    if (listener != nullptr) listener->OnFileRead(path, found);
+  }
+  walk.End();
+}
+
+}  // namespace varnwick

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CClassInfo.h"
+
+namespace varnwick {
+
+// What the class list shows: rows[i] is the position in the catalogue of the record on row i.
+struct CClassList {
+  std::vector<std::size_t> rows;
+  std::optional<std::size_t> selectedRow;
+
+  std::optional<std::size_t> SelectedRecord() const {
+    if (!selectedRow) return std::nullopt;
+    return rows[*selectedRow];
+  }
+};
+
+// The loaded classes, in loading order, and the name of the first class of the last header read.
+class CCatalogue {
+ public:
+  // Reads every class of a header; false (catalogue unchanged) when it yields none.
+  // Throws CFileTooLarge for a header over the size limit, leaving the catalogue unchanged.
+  bool AddFile(const std::string& path);
+  // Position of the record itself, or none.
+  std::optional<std::size_t> FindClassPosition(const CClassInfo& record) const;
+  void Delete(std::size_t position);
+  void DeleteAll();
+
+  std::size_t Size() const { return m_pClasses.size(); }
+  bool IsEmpty() const { return m_pClasses.empty(); }
+  const CClassInfo& At(std::size_t position) const { return *m_pClasses[position]; }
+  const std::string& LastClass() const { return m_strLastClass; }
+
+  // The class list after a refill: sorted by name, case-insensitively, equal names in loading
+  // order; selecting the last record named like the last class read, else the first row.
+  CClassList FillClassList() const;
+  // The record the refilled class list selects, or none when the catalogue is empty.
+  std::optional<std::size_t> RecordToSelect() const;
+  // Delete Class on row `row` of `list`: removes that record and answers the class list the
+  // command leaves (the same row stays selected while it exists). Nothing when `row` is invalid.
+  std::optional<CClassList> DeleteClass(const CClassList& list, std::size_t row);
+
+ private:
+  std::vector<std::unique_ptr<CClassInfo>> m_pClasses;
+  std::string m_strLastClass;
+};
+
+}  // namespace varnwick

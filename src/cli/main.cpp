@@ -1,0 +1,102 @@
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CCatalogue.h"
+#include "CatalogueJson.h"
+#include "CliError.h"
+#include "GenerateCommand.h"
+#include "Generator.h"
+#include "PathLoader.h"
+
+namespace {
+
+using namespace varnwick;
+
+void PrintClasses(const CCatalogue& catalogue) {
+  for (std::size_t i = 0; i < catalogue.Size(); ++i) {
+    const CClassInfo& record = catalogue.At(i);
+    std::cout << i << '\t' << record.m_strName << '\t' << record.m_pMembers.size() << '\t' << record.m_strFile
+              << '\n';
+  }
+}
+
+std::string GeneratorList() {
+  std::string text = "Generators (menu text):\n";
+  for (const GeneratorInfo& info : AllGenerators()) {
+    text += "  " + std::string(info.cliName);
+    text.append(16 - std::min<std::size_t>(15, info.cliName.size()), ' ');
+    text += "\"" + std::string(info.menuText) + "\"\n";
+  }
+  return text;
+}
+
+void AddGenerateCommand(CLI::App& app, GenerateOptions& options) {
+  CLI::App* generate = app.add_subcommand("generate", "Write a generated text for one class to stdout");
+  generate->add_option("GEN", options.generator, "Generator to run (see the list below)")->required();
+  generate->add_option("PATH", options.paths, "Header files or folders to load, in order")->required();
+  auto* byName = generate->add_option("--class", options.className, "First class with exactly this name");
+  generate->add_option("--index", options.index, "Class at this catalogue index")->excludes(byName);
+  generate->add_option("--state", options.states, "NAME=S: set every row named NAME (* for all) to S (0, 1, 2)")
+      ->take_all();
+  generate->add_flag("--no-ptrlist-check{false}", options.checkPtrList,
+                     "Do not check that list members are pointer lists");
+  generate->add_flag("--declaration", options.declarationOnly, "Print the declaration line instead of the body");
+  std::string eol = "crlf";
+  generate->add_option_function<std::string>(
+              "--eol", [&options](const std::string& value) { options.lfLineEnds = value == "lf"; },
+              "Line ends of the body: crlf (as generated) or lf")
+      ->check(CLI::IsMember({"crlf", "lf"}));
+  generate->footer(GeneratorList());
+}
+
+int Run(int argc, char** argv) {
+  CLI::App app{"varnwick-cli: list the classes of MFC headers and generate code for them"};
+  app.set_version_flag("--version", std::string("varnwick-cli ") + VARNWICK_VERSION);
+  app.require_subcommand(1);
+
+  std::vector<std::string> classPaths;
+  CLI::App* classes = app.add_subcommand("classes", "List the loaded classes: index, name, member count, file");
+  classes->add_option("PATH", classPaths, "Header files or folders to load, in order")->required();
+  std::vector<std::string> dumpPaths;
+  CLI::App* dump = app.add_subcommand("dump", "Print the loaded catalogue as JSON");
+  dump->add_option("PATH", dumpPaths, "Header files or folders to load, in order")->required();
+  GenerateOptions generateOptions;
+  AddGenerateCommand(app, generateOptions);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    if (error.get_exit_code() == 0) return app.exit(error);
+    std::cerr << "varnwick-cli: " << error.what() << "\nRun with --help for more information.\n";
+    return CCliError::kUsage;
+  }
+
+  CCatalogue catalogue;
+  if (*classes) {
+    LoadPaths(catalogue, classPaths, std::cerr);
+    PrintClasses(catalogue);
+  } else if (*dump) {
+    LoadPaths(catalogue, dumpPaths, std::cerr);
+    std::cout << CatalogueToJson(catalogue).dump(2) << '\n';
+  } else {
+    RunGenerate(generateOptions, std::cout, std::cerr);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const varnwick::CCliError& error) {
+    std::cerr << "varnwick-cli: " << error.what() << '\n';
+    return error.ExitCode();
+  } catch (const std::exception& error) {
+    std::cerr << "varnwick-cli: " << error.what() << '\n';
+    return 3;
+  }
+}

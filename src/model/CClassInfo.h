@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CMemberInfo.h"
+
+namespace varnwick {
+
+// One class read from a header: its name, base text, file and data members in header order.
+class CClassInfo {
+ public:
+  CClassInfo() = default;
+  CClassInfo(const CClassInfo&) = delete;
+  CClassInfo& operator=(const CClassInfo&) = delete;
+  virtual ~CClassInfo() = default;
+
+  // Reads the header named by m_strFile into `text` and parses its first class; m_strRest then
+  // views into `text`. False when the file does not exist or holds no class head.
+  // Throws CFileTooLarge for a header over kMaxHeaderBytes.
+  bool LoadFromFile(std::string& text);
+  // Parses the first class of `text`; true when a class head was found.
+  bool LoadFromText(std::string_view text);
+  // The parser proper: fills name, base and members; m_strRest is the unread text from the next
+  // class head on (a view into `text`), or empty.
+  void Parse(std::string_view text);
+
+  // The element class of a list member of this class: a class name, "" (unknown) or "***" (not a
+  // pointer list). Reads the class's header when the type is a plain name.
+  std::string GetListElementClass(std::string_view type, bool checkPtrList) const;
+
+  std::vector<std::unique_ptr<CMemberInfo>> m_pMembers;
+  std::string m_strName;
+  std::string m_strBase;
+  std::string m_strFile;
+  std::string_view m_strRest;
+};
+
+}  // namespace varnwick

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+#include "CClassInfo.h"
+
+namespace varnwick {
+
+// Reads one declaration line of a class body into member records appended to `record`: one per
+// declarator that names a member. `inDialogData` marks members of the dialog-data block.
+void ReadDeclaration(std::string_view line, bool inDialogData, CClassInfo& record);
+
+// The check state a member of type `type` starts with, before the pointer rule.
+int TypeCheckState(std::string_view type, bool inDialogData);
+
+}  // namespace varnwick

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "AddDirectory.h"
+#include "HeaderFile.h"
+#include "TempDir.h"
+
+namespace varnwick {
+namespace {
+
+using test::TempDir;
+
+struct RecordingListener : CAddDirectoryListener {
+  void OnFileRead(const std::string& path, bool found) override { reads.push_back({path, found}); }
+  std::vector<std::pair<std::string, bool>> reads;
+};
+
+std::string OneClass(const std::string& name) { return "class " + name + "\n{\nint m_a;\n};\n"; }
+
+TEST(AddDirectoryTest, PatternAddsASeparatorOnlyWhenMissing) {
+  EXPECT_EQ(HeaderPattern("/src"), "/src/*.h");
+  EXPECT_EQ(HeaderPattern("/src/"), "/src/*.h");
+  EXPECT_EQ(HeaderPattern("C:\\src\\"), "C:\\src\\*.h");
+}
+
+TEST(AddDirectoryTest, ReadsEachHeaderOfTheFolderOnceInNameOrder) {
+  TempDir dir;
+  dir.Write("b.h", OneClass("CB"));
+  dir.Write("a.h", OneClass("CA"));
+  dir.Write("C.H", OneClass("CUpper"));  // the pattern matches without regard to case
+  dir.Write("notes.txt", OneClass("CText"));
+  dir.Write("empty.h", "// nothing here\n");
+  dir.Write("sub/deep.h", OneClass("CDeep"));
+  ::mkdir((dir / "folder.h").c_str(), 0755);
+  CCatalogue catalogue;
+  RecordingListener listener;
+  AddDirectory(catalogue, dir.Path(), &listener);
+
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < catalogue.Size(); ++i) names.push_back(catalogue.At(i).m_strName);
+  EXPECT_EQ(names, (std::vector<std::string>{"CUpper", "CA", "CB"}));
+  const std::vector<std::pair<std::string, bool>> expected = {
+      {dir / "C.H", true}, {dir / "a.h", true}, {dir / "b.h", true}, {dir / "empty.h", false}};
+  EXPECT_EQ(listener.reads, expected);
+  EXPECT_EQ(catalogue.LastClass(), "CB") << "the first class of the last header that had one";
+}
+
+TEST(AddDirectoryTest, FolderWithoutHeadersChangesNothing) {
+  TempDir dir;
+  dir.Write("readme.txt", "class CA\n");
+  CCatalogue catalogue;
+  AddDirectory(catalogue, dir.Path(), nullptr);
+  AddDirectory(catalogue, dir / "does-not-exist", nullptr);
+  EXPECT_TRUE(catalogue.IsEmpty());
+}
+
+TEST(AddDirectoryTest, OversizedHeaderEndsTheWalkKeepingWhatWasRead) {
+  TempDir dir;
+  dir.Write("a.h", OneClass("CA"));
+  std::string large = OneClass("CLarge");
+  large.resize(kMaxHeaderBytes + 1, ' ');
+  dir.Write("b.h", large);
+  dir.Write("c.h", OneClass("CC"));
+  CCatalogue catalogue;
+  EXPECT_THROW(AddDirectory(catalogue, dir.Path() + "/", nullptr), CFileTooLarge);
+  ASSERT_EQ(catalogue.Size(), 1u);
+  EXPECT_EQ(catalogue.At(0).m_strName, "CA");
+}
+
+}  // namespace
+}  // namespace varnwick

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "CClassInfo.h"
+#include "HeaderFile.h"
+#include "TempDir.h"
+
+namespace varnwick {
+namespace {
+
+using test::TempDir;
+
+TEST(HeaderFileTest, WhatIsNotARegularFileIsNotRead) {
+  TempDir dir;
+  EXPECT_FALSE(ReadHeaderFile(dir / "missing.h"));
+  ::mkdir((dir / "folder.h").c_str(), 0755);
+  EXPECT_FALSE(ReadHeaderFile(dir / "folder.h"));
+  // A FIFO would block a reader for ever.
+  ASSERT_EQ(::mkfifo((dir / "fifo.h").c_str(), 0644), 0);
+  EXPECT_FALSE(ReadHeaderFile(dir / "fifo.h"));
+  EXPECT_FALSE(ReadHeaderFile("/dev/zero"));
+}
+
+TEST(HeaderFileTest, TextEndsAtTheFirstZeroByteAndLosesItsByteOrderMark) {
+  TempDir dir;
+  const std::string path = dir.Write("a.h", std::string("\xEF\xBB\xBF" "class CA\n{\nint m_a;\n};\n\0class CB\n", 40));
+  const std::optional<std::string> text = ReadHeaderFile(path);
+  ASSERT_TRUE(text);
+  EXPECT_EQ(*text, "class CA\n{\nint m_a;\n};\n");
+  CClassInfo record;
+  record.m_strFile = path;
+  std::string buffer;
+  ASSERT_TRUE(record.LoadFromFile(buffer));
+  EXPECT_EQ(record.m_strName, "CA");
+  EXPECT_TRUE(record.m_strRest.empty());
+}
+
+TEST(HeaderFileTest, SizeLimitIsOneByteShortOfAMebibyte) {
+  TempDir dir;
+  const std::string fits = dir.Write("fits.h", std::string(kMaxHeaderBytes, ' '));
+  const std::string over = dir.Write("over.h", std::string(kMaxHeaderBytes + 1, ' '));
+  EXPECT_EQ(ReadHeaderFile(fits)->size(), kMaxHeaderBytes);
+  try {
+    ReadHeaderFile(over);
+    FAIL() << "an oversized header was read";
+  } catch (const CFileTooLarge& error) {
+    EXPECT_EQ(error.Path(), over);
+    EXPECT_NE(std::string(error.what()).find(over), std::string::npos) << "the message names the file";
+  }
+}
+
+TEST(HeaderFileTest, UnreadableFileIsAnEmptyText) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  TempDir dir;
+  const std::string path = dir.Write("secret.h", "class CA\n{\n};\n");
+  ::chmod(path.c_str(), 0);
+  const std::optional<std::string> text = ReadHeaderFile(path);
+  ASSERT_TRUE(text);
+  EXPECT_EQ(*text, "");
+}
+
+TEST(HeaderFileTest, LoadFromFileWithoutAFileFails) {
+  CClassInfo record;
+  std::string text;
+  EXPECT_FALSE(record.LoadFromFile(text));
+  record.m_strFile = "/nonexistent/dir/x.h";
+  EXPECT_FALSE(record.LoadFromFile(text));
+}
+
+}  // namespace
+}  // namespace varnwick

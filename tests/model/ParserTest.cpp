@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CClassInfo.h"
+
+namespace varnwick {
+namespace {
+
+struct MemberView {
+  std::string type;
+  std::string name;
+  bool pointer;
+  int state;
+  bool operator==(const MemberView&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const MemberView& m) {
+  return out << "{" << m.type << ", " << m.name << ", " << m.pointer << ", " << m.state << "}";
+}
+
+std::vector<MemberView> Members(const CClassInfo& record) {
+  std::vector<MemberView> members;
+  for (const auto& m : record.m_pMembers) members.push_back({m->m_strType, m->m_strName, m->m_bPointer, m->m_nCheckState});
+  return members;
+}
+
+std::vector<MemberView> ParseMembers(const std::string& text) {
+  CClassInfo record;
+  EXPECT_TRUE(record.LoadFromText(text)) << text;
+  return Members(record);
+}
+
+TEST(ParserTest, ReadsTheUsualLinesOfAHeader) {
+  const std::string text =
+      "// MainFrm.h : interface\r\n"
+      "#pragma once\r\n"
+      "class CMainFrame : public CFrameWnd\r\n"
+      "{\r\n"
+      "public:\r\n"
+      "\tDECLARE_DYNCREATE(CMainFrame)\r\n"
+      "\tvirtual ~CMainFrame();\r\n"
+      "\tafx_msg void OnPaint();\r\n"
+      "\tenum { IDD = IDD_ABOUTBOX };\r\n"
+      "#ifdef _DEBUG\r\n"
+      "#endif\r\n"
+      "\tint m_nCount;   // how many\r\n"
+      "\tCString m_strTitle, m_strText;\r\n"
+      "\tCButton m_btnOK;\r\n"
+      "\tCObList m_list;\r\n"
+      "\tCWnd* m_pParent;\r\n"
+      "\tunsigned long m_nSize;\r\n"
+      "};\r\n";
+  const std::vector<MemberView> expected = {
+      {"int", "m_nCount", false, 1},    {"CString", "m_strTitle", false, 1}, {"CString", "m_strText", false, 1},
+      {"CButton", "m_btnOK", false, 0}, {"CObList", "m_list", false, 2},     {"CWnd", "m_pParent", true, 0},
+  };
+  EXPECT_EQ(ParseMembers(text), expected);
+}
+
+TEST(ParserTest, ClassHeadGivesNameAndUntrimmedBase) {
+  struct Case {
+    std::string head;
+    std::string name;
+    std::string base;
+  };
+  const std::vector<Case> cases = {
+      {"class CAboutDlg : public CDialog", "CAboutDlg", " public CDialog"},
+      {"class CMyWnd {", "CMyWnd", ""},
+      {"class CA : public CB {", "CA", " public CB"},
+      {"class AFX_EXT_CLASS CMyCtl : public CWnd", "CMyCtl", " public CWnd"},
+      {"class CFinalOne final : public CWnd", "CFinalOne", " public CWnd"},
+      {"class final", "final", ""},
+      {"class\tCTabbed", "class\tCTabbed", ""},  // "class " must be followed by a blank
+  };
+  for (const Case& c : cases) {
+    CClassInfo record;
+    const bool found = record.LoadFromText(c.head + "\r\n{\r\n};\r\n");
+    if (c.head.starts_with("class ")) {
+      EXPECT_TRUE(found) << c.head;
+      EXPECT_EQ(record.m_strName, c.name) << c.head;
+      EXPECT_EQ(record.m_strBase, c.base) << c.head;
+    } else {
+      EXPECT_FALSE(found) << c.head;
+    }
+  }
+}
+
+TEST(ParserTest, HeadContinuedOnTheNextLineJoinsTheBaseWithoutSeparator) {
+  CClassInfo record;
+  ASSERT_TRUE(record.LoadFromText("class CMainFrame : public CFrameWnd,\r\n   public CMixin\r\n{\r\n};\r\n"));
+  EXPECT_EQ(record.m_strName, "CMainFrame");
+  EXPECT_EQ(record.m_strBase, " public CFrameWnd,public CMixin");
+}
+
+TEST(ParserTest, LineFeedAndCarriageReturnLineEndsReadAlike) {
+  const std::string lf = "class CA\n{\n\tint m_a;\n\tCString m_s;\n};\n";
+  std::string crlf;
+  for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  std::string mixed = "class CA\r\n{\n\tint m_a;\r\n\tCString m_s;\n};";
+  const std::vector<MemberView> expected = {{"int", "m_a", false, 1}, {"CString", "m_s", false, 1}};
+  EXPECT_EQ(ParseMembers(lf), expected);
+  EXPECT_EQ(ParseMembers(crlf), expected);
+  EXPECT_EQ(ParseMembers(mixed), expected);
+}
+
+TEST(ParserTest, DeclaratorListsAndPointerMarks) {
+  // A line ending in "," continues on the next; the continuation's comment is dropped.
+  EXPECT_EQ(ParseMembers("class CA\n{\nint m_a,\nm_b; // second\n};\n"),
+            (std::vector<MemberView>{{"int", "m_a", false, 1}, {"int", "m_b", false, 1}}));
+  // Once a declarator holds "*", every later one of the line is a pointer too.
+  EXPECT_EQ(ParseMembers("class CA\n{\nint m_a, *m_p, m_b;\n};\n"),
+            (std::vector<MemberView>{{"int", "m_a", false, 1}, {"int", "m_p", true, 1}, {"int", "m_b", true, 1}}));
+  // Declarators with a blank, and empty ones, name no member.
+  EXPECT_EQ(ParseMembers("class CA\n{\nint m_a = 5, m_b;\nint ,m_c;\n};\n"),
+            (std::vector<MemberView>{{"int", "m_b", false, 1}, {"int", "m_c", false, 1}}));
+  // An array keeps its brackets; a template type keeps its arguments and stars.
+  EXPECT_EQ(ParseMembers("class CA\n{\nchar m_buf[256];\nCTypedPtrList<CPtrList, CFoo*> m_list;\n};\n"),
+            (std::vector<MemberView>{{"char", "m_buf[256]", false, 1},
+                                     {"CTypedPtrList<CPtrList, CFoo*>", "m_list", false, 2}}));
+}
+
+TEST(ParserTest, PointerRuleDependsOnTypeAndClassName) {
+  const std::string body = "\n{\nCFoo* m_pFoo;\nint* m_pn;\nCString* m_ps;\nCObList* m_pl;\n};\n";
+  EXPECT_EQ(ParseMembers("class CMyView" + body),
+            (std::vector<MemberView>{{"CFoo", "m_pFoo", true, 0}, {"int", "m_pn", true, 1},
+                                     {"CString", "m_ps", true, 1}, {"CObList", "m_pl", true, 2}}));
+  EXPECT_EQ(ParseMembers("class CMyDoc" + body),
+            (std::vector<MemberView>{{"CFoo", "m_pFoo", true, 1}, {"int", "m_pn", true, 1},
+                                     {"CString", "m_ps", true, 1}, {"CObList", "m_pl", true, 2}}));
+}
+
+TEST(ParserTest, TypeRulesDecideTheInitialState) {
+  EXPECT_EQ(ParseMembers("class CA\n{\nCFont m_f;\nCImageList m_il;\nCListCtrl m_lc;\nCPen m_pen;\n"
+                         "CStatusBar m_bar;\nCObList m_ol;\nCStringList m_sl;\n};\n"),
+            (std::vector<MemberView>{{"CFont", "m_f", false, 0},
+                                     {"CImageList", "m_il", false, 0},
+                                     {"CListCtrl", "m_lc", false, 0},
+                                     {"CPen", "m_pen", false, 0},
+                                     {"CStatusBar", "m_bar", false, 0},
+                                     {"CObList", "m_ol", false, 2},
+                                     {"CStringList", "m_sl", false, 2}}));
+}
+
+TEST(ParserTest, DialogDataBlockMarksMembers) {
+  CClassInfo record;
+  ASSERT_TRUE(record.LoadFromText(
+      "class CMyDlg : public CDialog\n{\n\t//{{AFX_DATA(CMyDlg)\n\tenum { IDD = IDD_MY };\n"
+      "\tCEdit m_edit;\n\tCString m_strName;\n\tint m_nRadio;\n\t//}}AFX_DATA\n\tint m_nAfter;\n};\n"));
+  EXPECT_EQ(Members(record), (std::vector<MemberView>{{"CEdit", "m_edit", false, 0},
+                                                      {"CString", "m_strName", false, 1},
+                                                      {"int", "m_nRadio", false, 1},
+                                                      {"int", "m_nAfter", false, 1}}));
+  const std::vector<bool> dialog = {true, true, true, false};
+  for (std::size_t i = 0; i < dialog.size(); ++i) EXPECT_EQ(record.m_pMembers[i]->m_bDialog, dialog[i]) << i;
+}
+
+TEST(ParserTest, QualifiersInEitherOrder) {
+  CClassInfo record;
+  ASSERT_TRUE(record.LoadFromText(
+      "class CA\n{\nstatic int s_a;\nconst int c_b;\nstatic const int sc_c;\nconst static int cs_d;\n};\n"));
+  ASSERT_EQ(record.m_pMembers.size(), 4u);
+  const bool expectedStatic[] = {true, false, true, true};
+  const bool expectedConst[] = {false, true, true, true};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(record.m_pMembers[i]->m_strType, "int");
+    EXPECT_EQ(record.m_pMembers[i]->m_bStatic, expectedStatic[i]) << i;
+    EXPECT_EQ(record.m_pMembers[i]->m_bConst, expectedConst[i]) << i;
+  }
+}
+
+TEST(ParserTest, NestedStructuresAreSkipped) {
+  EXPECT_EQ(ParseMembers("class CA\n{\nstruct Inner\n{\nint m_x;\n};\nint m_a;\nstruct tm m_tm;\nint m_lost;\n"
+                         "};\nint m_b;\n"),
+            (std::vector<MemberView>{{"int", "m_a", false, 1}, {"int", "m_b", false, 1}}));
+}
+
+TEST(ParserTest, LinesAfterTheClassStillBelongToIt) {
+  // Known and kept: a global after "};" is read as a member of the class before it.
+  EXPECT_EQ(ParseMembers("class CA\n{\nint m_a;\n};\nint g_nCount;\n"),
+            (std::vector<MemberView>{{"int", "m_a", false, 1}, {"int", "g_nCount", false, 1}}));
+  // A forward declaration after the head is a declaration line of type "class".
+  EXPECT_EQ(ParseMembers("class CA\n{\nclass CView;\n};\n"), (std::vector<MemberView>{{"class", "CView", false, 1}}));
+}
+
+TEST(ParserTest, SecondClassHeadLeavesTheRestUnread) {
+  const std::string text = "class CA\r\n{\r\nint m_a;\r\n};\r\nclass CB : public CA\r\n{\r\nint m_b;\r\n};\r\n";
+  CClassInfo first;
+  ASSERT_TRUE(first.LoadFromText(text));
+  EXPECT_EQ(first.m_strName, "CA");
+  EXPECT_EQ(first.m_pMembers.size(), 1u);
+  EXPECT_EQ(first.m_strRest, std::string_view(text).substr(text.find("class CB")));
+  CClassInfo second;
+  ASSERT_TRUE(second.LoadFromText(first.m_strRest));
+  EXPECT_EQ(second.m_strName, "CB");
+  EXPECT_EQ(second.m_strBase, " public CA");
+  EXPECT_TRUE(second.m_strRest.empty());
+}
+
+TEST(ParserTest, TextsWithoutAClassOrEndingInAComma) {
+  CClassInfo record;
+  EXPECT_FALSE(record.LoadFromText(""));
+  EXPECT_FALSE(record.LoadFromText("int m_a;\nstruct S { int x; };\n"));
+  EXPECT_FALSE(record.LoadFromText("class CView;\n"));
+  // The last line ends with ",": it is read to the end and declares nothing.
+  EXPECT_EQ(ParseMembers("class CA\n{\nint m_a;\nint m_b,"), (std::vector<MemberView>{{"int", "m_a", false, 1}}));
+}
+
+}  // namespace
+}  // namespace varnwick

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace varnwick::test {
+
+// A fresh directory under /tmp, removed with everything in it when the test ends.
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "varnwick-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+  }
+
+  const std::string& Path() const { return m_path; }
+  std::string operator/(std::string_view name) const { return m_path + "/" + std::string(name); }
+
+  // Writes `bytes` exactly as given (no line-end translation) and answers the file's path.
+  std::string Write(std::string_view name, std::string_view bytes) const {
+    const std::string path = *this / name;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+
+ private:
+  std::string m_path;
+};
+
+}  // namespace varnwick::test
