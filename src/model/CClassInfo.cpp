@@ -39,11 +39,29 @@ void ReadClassHead(std::string_view line, CClassInfo& record) {
   record.m_strName = ClassNameOf(Trim(head));
 }
 
-// Lines that hold any of these are functions, access labels, braces, preprocessor lines or
-// type definitions, never data members.
+// Lines that hold any of "(", ":", "{", "}", "#", "struct ", "typedef ", "enum ", "return " are
+// functions, access labels, braces, preprocessor lines or type definitions, never data members.
+// One pass instead of nine searches: this runs for every line of every header.
 bool HasNonDeclarationMark(std::string_view line) {
-  for (std::string_view mark : {"(", ":", "{", "}", "#", "struct ", "typedef ", "enum ", "return "}) {
-    if (Contains(line, mark)) return true;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    switch (line[i]) {
+      case '(': case ':': case '{': case '}': case '#':
+        return true;
+      case 's':
+        if (line.substr(i).starts_with("struct ")) return true;
+        break;
+      case 't':
+        if (line.substr(i).starts_with("typedef ")) return true;
+        break;
+      case 'e':
+        if (line.substr(i).starts_with("enum ")) return true;
+        break;
+      case 'r':
+        if (line.substr(i).starts_with("return ")) return true;
+        break;
+      default:
+        break;
+    }
   }
   return false;
 }

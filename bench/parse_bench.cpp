@@ -1,0 +1,69 @@
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "CClassInfo.h"
+#include "HeaderFile.h"
+#include "HeaderGenerator.h"
+
+namespace varnwick {
+namespace {
+
+const std::string& Header() {
+  static const std::string text = bench::MakeHeader(kMaxHeaderBytes);
+  return text;
+}
+
+// The floor: counting the header's lines with memchr.
+void BM_CountLinesWithMemchr(benchmark::State& state) {
+  const std::string& text = Header();
+  for (auto _ : state) {
+    std::size_t lines = 0;
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    while (const void* newline = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
+      ++lines;
+      at = static_cast<const char*>(newline) + 1;
+    }
+    benchmark::DoNotOptimize(lines);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+// Every class of the header, each parse starting on the unread rest of the one before, as a
+// header is loaded.
+void BM_ParseAllClasses(benchmark::State& state) {
+  const std::string& text = Header();
+  std::size_t classes = 0;
+  std::size_t members = 0;
+  std::vector<std::unique_ptr<CClassInfo>> records;
+  for (auto _ : state) {
+    std::string_view rest = text;
+    while (!rest.empty()) {
+      auto record = std::make_unique<CClassInfo>();
+      if (!record->LoadFromText(rest)) break;
+      rest = record->m_strRest;
+      records.push_back(std::move(record));
+    }
+    // Freeing the records is not parsing: keep it out of the measurement.
+    state.PauseTiming();
+    classes = records.size();
+    members = 0;
+    for (const auto& record : records) members += record->m_pMembers.size();
+    records.clear();
+    state.ResumeTiming();
+  }
+  state.counters["classes"] = static_cast<double>(classes);
+  state.counters["members"] = static_cast<double>(members);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+BENCHMARK(BM_CountLinesWithMemchr)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseAllClasses)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace varnwick
+
+BENCHMARK_MAIN();
