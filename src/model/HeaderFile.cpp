@@ -49,7 +49,7 @@ CFileTooLarge::CFileTooLarge(const std::string& path)
 
 std::optional<std::string> ReadHeaderFile(const std::string& path) {
   bool exists = false;
-  CUNCStandardActor::Instance().Exists(CUNCPath(path, true), &exists);
+  CUNCStandardActor::Instance().Exists(CUNCPath(path), &exists);
   if (!exists) return std::nullopt;
   // Non-blocking, so a FIFO put in the file's place after the test cannot hang the program.
   const int fd = ::open(SystemPath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

@@ -23,7 +23,7 @@ struct Outcome {
   std::string reason;
 };
 
-Outcome Run(GenerateOptions options) {
+Outcome RunCommand(GenerateOptions options) {
   Outcome outcome;
   std::ostringstream out;
   std::ostringstream messages;
@@ -53,7 +53,7 @@ class GenerateCommandTest : public ::testing::Test {
 TEST_F(GenerateCommandTest, SelectedClassInMemberListOrderWithStates) {
   GenerateOptions options = Options("members-list");
   options.states = {"m_a=0"};
-  const Outcome outcome = Run(options);
+  const Outcome outcome = RunCommand(options);
   EXPECT_EQ(outcome.exitCode, 0) << outcome.reason;
   EXPECT_EQ(outcome.out,
             "\t//****Members of ( CA:: public CB )****\r\n"
@@ -66,7 +66,7 @@ TEST_F(GenerateCommandTest, StatesApplyInOrderAndStarMeansEveryRow) {
   GenerateOptions options = Options("members-list");
   options.states = {"*=0", "m_b=1"};
   options.lfLineEnds = true;
-  EXPECT_EQ(Run(options).out,
+  EXPECT_EQ(RunCommand(options).out,
             "\t//****Members of ( CA:: public CB )****\n"
             "\n\t//****(int's)****\n\tm_b\n"
             "\t//******************************\n");
@@ -76,11 +76,11 @@ TEST_F(GenerateCommandTest, ClassByNameOrIndexAndTheDeclaration) {
   GenerateOptions options = Options("serialize");
   options.className = "CZ";
   options.declarationOnly = true;
-  EXPECT_EQ(Run(options).out, "void Serialize(CArchive& ar);\n");
+  EXPECT_EQ(RunCommand(options).out, "void Serialize(CArchive& ar);\n");
   options = Options("copy-members");
   options.index = 1;
   options.declarationOnly = true;
-  EXPECT_EQ(Run(options).out, "CZ( const CZ& src );\n");
+  EXPECT_EQ(RunCommand(options).out, "CZ( const CZ& src );\n");
 }
 
 TEST_F(GenerateCommandTest, UsageErrorsAndNothingToGenerate) {
@@ -110,7 +110,7 @@ TEST_F(GenerateCommandTest, UsageErrorsAndNothingToGenerate) {
       {empty, 1, "CEmpty"},            {nothingLoaded, 1, "no class"},
   };
   for (const Case& c : cases) {
-    const Outcome outcome = Run(c.options);
+    const Outcome outcome = RunCommand(c.options);
     EXPECT_EQ(outcome.exitCode, c.exitCode) << c.reasonPart;
     EXPECT_NE(outcome.reason.find(c.reasonPart), std::string::npos) << outcome.reason;
     EXPECT_EQ(outcome.out, "");

@@ -1,0 +1,57 @@
+#include "PathText.h"
+
+#include <algorithm>
+
+namespace varnwick {
+
+namespace {
+
+bool IsBadChar(char c) { return c == '<' || c == '>' || c == '|' || c == '"'; }
+
+// The C locale's white space, fixed here so the result never depends on the process locale.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::size_t FindLastSeparator(std::string_view text, std::size_t from) {
+  for (std::size_t i = text.size(); i > from; --i) {
+    if (IsPathSeparator(text[i - 1])) return i - 1;
+  }
+  return std::string_view::npos;
+}
+
+std::size_t FindFirstSeparator(std::string_view text, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (IsPathSeparator(text[i])) return i;
+  }
+  return std::string_view::npos;
+}
+
+void StripBadChars(std::string& text) {
+  std::erase_if(text, IsBadChar);
+  std::size_t begin = 0;
+  while (begin < text.size() && IsBlank(text[begin])) ++begin;
+  std::size_t end = text.size();
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  text = text.substr(begin, end - begin);
+}
+
+std::string CutToBytes(std::string_view text, std::size_t maxBytes) {
+  if (text.size() <= maxBytes) return std::string(text);
+  std::size_t cut = maxBytes;
+  // Back off to the start of the character the cut would split.
+  while (cut > 0 && IsUtf8Continuation(text[cut])) --cut;
+  return std::string(text.substr(0, cut));
+}
+
+std::string ToSystemSeparators(std::string_view text) {
+  std::string result(text);
+  std::replace(result.begin(), result.end(), '\\', '/');
+  return result;
+}
+
+}  // namespace varnwick
