@@ -8,6 +8,7 @@ namespace varnwick {
 namespace {
 
 using test::TempDir;
+using namespace std::string_literals;
 
 std::vector<std::string> ShownNames(const CCatalogue& catalogue, const CClassList& list) {
   std::vector<std::string> names;
@@ -50,7 +51,7 @@ TEST(CatalogueTest, FailedLoadsLeaveTheCatalogueAsItWas) {
   ASSERT_TRUE(catalogue.AddFile(dir.Write("a.h", "class CA\n{\n};\n")));
   EXPECT_FALSE(catalogue.AddFile(dir / "missing.h"));
   EXPECT_FALSE(catalogue.AddFile(dir.Write("none.h", "int g_x;\n")));
-  EXPECT_FALSE(catalogue.AddFile(dir.Write("binary.h", std::string("\x7f" "ELF\0\0class CX\n", 16))));
+  EXPECT_FALSE(catalogue.AddFile(dir.Write("binary.h", "\x7f" "ELF\0\0class CX\n"s)));
   std::string large = "class CHuge\n{\n";
   large.resize(2 * 1024 * 1024, ' ');
   EXPECT_THROW(catalogue.AddFile(dir.Write("large.h", large)), CFileTooLarge);

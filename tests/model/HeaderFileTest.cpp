@@ -10,6 +10,7 @@ namespace varnwick {
 namespace {
 
 using test::TempDir;
+using namespace std::string_literals;
 
 TEST(HeaderFileTest, WhatIsNotARegularFileIsNotRead) {
   TempDir dir;
@@ -24,7 +25,7 @@ TEST(HeaderFileTest, WhatIsNotARegularFileIsNotRead) {
 
 TEST(HeaderFileTest, TextEndsAtTheFirstZeroByteAndLosesItsByteOrderMark) {
   TempDir dir;
-  const std::string path = dir.Write("a.h", std::string("\xEF\xBB\xBF" "class CA\n{\nint m_a;\n};\n\0class CB\n", 40));
+  const std::string path = dir.Write("a.h", "\xEF\xBB\xBF" "class CA\n{\nint m_a;\n};\n\0class CB\n"s);
   const std::optional<std::string> text = ReadHeaderFile(path);
   ASSERT_TRUE(text);
   EXPECT_EQ(*text, "class CA\n{\nint m_a;\n};\n");
