@@ -1,0 +1,61 @@
+#include "CDialogs.h"
+
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "CAboutDlg.h"
+#include "CFolderPicker.h"
+#include "CLegendDlg.h"
+#include "CTextDlg.h"
+#include "UiText.h"
+
+namespace varnwick {
+
+std::optional<std::string> CDialogs::OpenHeaderFile(QWidget* owner) {
+  QFileDialog dialog(owner);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setNameFilters({QStringLiteral("Header File (h) (*.h)"), QStringLiteral("All Files (*.*) (*)")});
+  dialog.setDefaultSuffix(QStringLiteral("h"));
+  // Shows the descriptions only: "Header File (h)" and "All Files (*.*)".
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToBytes(dialog.selectedFiles().first());
+}
+
+std::optional<std::string> CDialogs::PickFolder(QWidget* owner, const std::string& title) {
+  CFolderPicker picker;
+  picker.m_strTitle = title;
+  if (!picker.Browse(owner)) return std::nullopt;
+  return picker.m_strFolder;
+}
+
+void CDialogs::Message(QWidget* owner, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnwick"), text, QMessageBox::Ok, owner);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+void CDialogs::ShowText(QWidget* owner, const GeneratedText& text) {
+  CTextDlg dialog(owner);
+  dialog.SetBody(text.body);
+  dialog.SetDeclaration(text.declaration);
+  dialog.exec();
+}
+
+void CDialogs::ShowLegend(QWidget* owner) {
+  CLegendDlg dialog(owner);
+  dialog.exec();
+}
+
+void CDialogs::ShowAbout(QWidget* owner) {
+  CAboutDlg dialog(owner);
+  dialog.exec();
+}
+
+QAction* CDialogs::PopupMenu(QMenu& menu, const QPoint& screenPoint) {
+  return menu.exec(screenPoint);
+}
+
+}  // namespace varnwick

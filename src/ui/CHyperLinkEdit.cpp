@@ -1,0 +1,70 @@
+#include "CHyperLinkEdit.h"
+
+#include <QDesktopServices>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace varnwick {
+
+namespace {
+
+// QLineEdit keeps a small inner margin on each side; without it the text would be cut.
+constexpr int kInnerMargin = 3;
+
+void OpenWithDesktop(const QString& target) { QDesktopServices::openUrl(QUrl(target)); }
+
+}  // namespace
+
+CHyperLinkEdit::CHyperLinkEdit(QWidget* parent) : QLineEdit(parent), m_opener(OpenWithDesktop) {
+  setReadOnly(true);
+  setFrame(false);
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::NoFocus);
+  // The window's own context menu opens over the link, as over every other control.
+  setContextMenuPolicy(Qt::NoContextMenu);
+  // Transparent, so the window's background shows through.
+  setAutoFillBackground(false);
+  setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+  ApplyColour();
+}
+
+void CHyperLinkEdit::SetLink(const QString& target, const QString& shownText, bool sizeToText) {
+  m_bSizeToText = sizeToText;
+  m_strTarget = target;
+  SetShownText(shownText);
+}
+
+void CHyperLinkEdit::SetShownText(const QString& text) {
+  m_strShown = text;
+  setText(text);
+  setCursorPosition(0);
+  if (!m_bSizeToText || parentWidget() == nullptr) return;
+  const int width = fontMetrics().horizontalAdvance(text) + 2 * kInnerMargin;
+  if (width != geometry().width()) setGeometry(geometry().x(), geometry().y(), width, geometry().height());
+}
+
+void CHyperLinkEdit::ApplyColour() {
+  QPalette colours = palette();
+  colours.setColor(QPalette::Text, m_bVisited ? kVisitedColour : kLinkColour);
+  setPalette(colours);
+}
+
+void CHyperLinkEdit::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    QLineEdit::mousePressEvent(event);
+    return;
+  }
+  // Consumed: a link gets no caret and no selection.
+  m_bVisited = true;
+  ApplyColour();
+  if (m_opener) m_opener(m_strTarget);
+  event->accept();
+}
+
+void CHyperLinkEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The first press already opened the link; the second must not open it again nor select.
+  event->accept();
+}
+
+}  // namespace varnwick

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QLineEdit>
+#include <QString>
+#include <functional>
+
+namespace varnwick {
+
+// A read-only edit that behaves as a web link: hand cursor, link colour, opens its target on a
+// click and shows the visited colour from then on.
+class CHyperLinkEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  using Opener = std::function<void(const QString& target)>;
+
+  explicit CHyperLinkEdit(QWidget* parent = nullptr);
+
+  void SetLink(const QString& target, const QString& shownText, bool sizeToText = true);
+  const QString& Target() const { return m_strTarget; }
+  bool IsVisited() const { return m_bVisited; }
+  // Replaces the desktop's URL handler, for tests.
+  void SetOpener(Opener opener) { m_opener = std::move(opener); }
+
+  static inline const QColor kLinkColour{0, 0, 238};
+  static inline const QColor kVisitedColour{85, 26, 139};
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  void SetShownText(const QString& text);
+  void ApplyColour();
+
+  QString m_strShown;
+  QString m_strTarget;
+  bool m_bVisited = false;
+  bool m_bSizeToText = true;
+  Opener m_opener;
+};
+
+}  // namespace varnwick

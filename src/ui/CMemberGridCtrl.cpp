@@ -1,0 +1,303 @@
+#include "CMemberGridCtrl.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "ListOrder.h"
+#include "UiText.h"
+
+namespace varnwick {
+
+namespace {
+
+// Each cell keeps its original bytes: names are matched and sorted exactly as read.
+constexpr int kBytesRole = Qt::UserRole;
+constexpr int kStateRole = Qt::UserRole + 1;
+constexpr int kIconRole = Qt::UserRole + 2;
+
+// Room kept free in a cell, and where text starts from its left edge.
+constexpr int kCellSlack = 6;
+constexpr int kTextIndent = 4;
+
+std::string CellBytes(const QTreeWidgetItem& item, int column) {
+  return item.data(column, kBytesRole).toByteArray().toStdString();
+}
+
+// Sorts by the clicked column the way the list boxes sort: case-insensitively.
+class CGridItem : public QTreeWidgetItem {
+ public:
+  bool operator<(const QTreeWidgetItem& other) const override {
+    const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
+    return CompareListText(CellBytes(*this, column), CellBytes(other, column)) < 0;
+  }
+};
+
+}  // namespace
+
+QString CMemberGridCtrl::FitText(const QFontMetrics& metrics, const QString& text, int room) {
+  if (metrics.horizontalAdvance(text) <= room) return text;
+  static const QString kDots = QStringLiteral("...");
+  const int dotsWidth = metrics.horizontalAdvance(kDots);
+  QString kept = text;
+  while (!kept.isEmpty() && metrics.horizontalAdvance(kept) + dotsWidth > room) kept.chop(1);
+  return kept + kDots;
+}
+
+namespace {
+
+// Half the icon's own colour, half the highlight: the icon of a highlighted row.
+QPixmap Blend(const QPixmap& icon, const QColor& highlight) {
+  QPixmap blended = icon;
+  QPainter painter(&blended);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+  painter.setOpacity(0.5);
+  painter.fillRect(blended.rect(), highlight);
+  return blended;
+}
+
+// Draws every cell: the check box and icon side by side in the check column, then the text.
+class CGridDelegate : public QStyledItemDelegate {
+ public:
+  explicit CGridDelegate(CMemberGridCtrl* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool highlighted = option.state.testFlag(QStyle::State_Selected) && m_grid->hasFocus();
+    const QPalette& colours = m_grid->palette();
+    const QColor background =
+        highlighted ? colours.color(QPalette::Highlight) : m_grid->RowBackground();
+    const QColor text = highlighted ? colours.color(QPalette::HighlightedText) : colours.color(QPalette::Text);
+
+    painter->save();
+    QRect cell = option.rect;
+    painter->fillRect(cell, background);
+    if (index.column() == CMemberGridCtrl::kCheckColumn) cell.setLeft(DrawImages(painter, cell, index, highlighted));
+    painter->setClipRect(cell);
+    painter->setPen(text);
+    const QString shown = CMemberGridCtrl::FitText(option.fontMetrics, index.data(Qt::DisplayRole).toString(),
+                                  cell.width() - kCellSlack);
+    painter->drawText(cell.adjusted(kTextIndent, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                      shown);
+    painter->restore();
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(std::max(CMemberGridCtrl::kIconSize, option.fontMetrics.height()) + 2);
+    return size;
+  }
+
+ private:
+  // Answers the left edge left for the text.
+  int DrawImages(QPainter* painter, const QRect& cell, const QModelIndex& index, bool highlighted) const {
+    int left = cell.left();
+    if (m_grid->IsCheckable()) {
+      const QPixmap& box = m_grid->CheckImage(index.data(kStateRole).toInt());
+      painter->drawPixmap(left, CentredTop(cell, box.height()), box);
+    }
+    left += CMemberGridCtrl::kCheckImageSize;
+    if (const QPixmap* icon = m_grid->MemberIcon(index.data(kIconRole).toInt())) {
+      const QPixmap shown = highlighted ? Blend(*icon, m_grid->palette().color(QPalette::Highlight)) : *icon;
+      painter->drawPixmap(left, CentredTop(cell, shown.height()), shown);
+    }
+    return left + CMemberGridCtrl::kIconSize;
+  }
+
+  static int CentredTop(const QRect& cell, int imageHeight) {
+    if (imageHeight >= cell.height()) return cell.top();
+    return cell.top() + (cell.height() - imageHeight) / 2;
+  }
+
+  CMemberGridCtrl* m_grid;
+};
+
+}  // namespace
+
+CMemberGridCtrl::CMemberGridCtrl(QWidget* parent) : QTreeWidget(parent) {
+  EnsureResources();
+  setRootIsDecorated(false);
+  setIndentation(0);
+  setItemsExpandable(false);
+  setUniformRowHeights(true);
+  setAllColumnsShowFocus(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTextElideMode(Qt::ElideNone);
+  setItemDelegate(new CGridDelegate(this));
+  header()->setStretchLastSection(false);
+  header()->setSectionsMovable(false);
+  header()->setSectionsClickable(true);
+
+  // Rows keep the window colour; the empty area below them is grey like a scroll bar.
+  m_rowBackground = palette().color(QPalette::Base);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+  setPalette(colours);
+  ConnectSignals();
+}
+
+void CMemberGridCtrl::ConnectSignals() {
+  connect(header(), &QHeaderView::sectionClicked, this, &CMemberGridCtrl::OnHeaderClicked);
+}
+
+void CMemberGridCtrl::SetColumnHeadings(const QStringList& headings) {
+  setColumnCount(static_cast<int>(headings.size()));
+  setHeaderLabels(headings);
+  for (int column = 0; column < headings.size(); ++column)
+    headerItem()->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void CMemberGridCtrl::SetMemberIcons(const std::vector<QPixmap>& icons) { m_memberIcons = icons; }
+
+const QPixmap* CMemberGridCtrl::MemberIcon(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= m_memberIcons.size()) return nullptr;
+  return &m_memberIcons[static_cast<std::size_t>(index)];
+}
+
+void CMemberGridCtrl::ShareWidth() {
+  const int columns = columnCount();
+  if (columns == 0) return;
+  // The inner width, known before the view has laid out its viewport.
+  const int width = contentsRect().width();
+  const int share = width / columns;
+  for (int column = 0; column < columns; ++column)
+    header()->resizeSection(column, column + 1 == columns ? share + width % columns : share);
+}
+
+void CMemberGridCtrl::SetSortable(bool sortable) { m_bSortable = sortable; }
+
+void CMemberGridCtrl::SetCheckBoxes(bool on) {
+  if (on && m_checkImages.empty()) {
+    for (int state = 0; state < 3; ++state)
+      m_checkImages.emplace_back(QStringLiteral(":/res/check%1.png").arg(state));
+  }
+  m_bCheckable = on;
+  if (on) SetCheckState(-1, kCheckSkip);
+  viewport()->update();
+}
+
+void CMemberGridCtrl::DeleteAllItems() { clear(); }
+
+int CMemberGridCtrl::AppendRow(const std::string& text, int iconIndex) {
+  auto* item = new CGridItem;
+  item->setData(kCheckColumn, kIconRole, iconIndex);
+  item->setData(kCheckColumn, kStateRole, kCheckSkip);
+  addTopLevelItem(item);
+  const int row = topLevelItemCount() - 1;
+  SetItemText(row, 0, text);
+  return row;
+}
+
+void CMemberGridCtrl::SetItemText(int row, int column, const std::string& text) {
+  QTreeWidgetItem* item = topLevelItem(row);
+  if (item == nullptr) return;
+  item->setData(column, kBytesRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+  item->setText(column, ToQString(text));
+}
+
+std::string CMemberGridCtrl::ItemText(int row, int column) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  return item != nullptr ? CellBytes(*item, column) : std::string();
+}
+
+int CMemberGridCtrl::IconIndex(int row) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  return item != nullptr ? item->data(kCheckColumn, kIconRole).toInt() : 0;
+}
+
+void CMemberGridCtrl::SetCheckState(int row, int state) {
+  if (!m_bCheckable || state < kCheckSkip || state > kCheckList) return;
+  if (row == -1) {
+    for (int each = 0; each < RowCount(); ++each) topLevelItem(each)->setData(kCheckColumn, kStateRole, state);
+    return;
+  }
+  if (QTreeWidgetItem* item = topLevelItem(row)) item->setData(kCheckColumn, kStateRole, state);
+}
+
+int CMemberGridCtrl::GetCheckState(int row) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  if (!m_bCheckable || item == nullptr) return kCheckSkip;
+  return item->data(kCheckColumn, kStateRole).toInt();
+}
+
+void CMemberGridCtrl::ToggleCheckState(int row) { SetCheckState(row, (GetCheckState(row) + 1) % 3); }
+
+std::vector<CMemberRow> CMemberGridCtrl::MemberRows() const {
+  std::vector<CMemberRow> rows;
+  rows.reserve(static_cast<std::size_t>(RowCount()));
+  for (int row = 0; row < RowCount(); ++row) rows.push_back({ItemText(row, 1), GetCheckState(row)});
+  return rows;
+}
+
+void CMemberGridCtrl::SortByColumn(int column) {
+  if (column < 0 || column >= columnCount()) return;
+  sortItems(column, Qt::AscendingOrder);
+}
+
+QRect CMemberGridCtrl::CheckBoxRect(int row) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  if (item == nullptr) return {};
+  const QRect cell = visualItemRect(item);
+  const int left = header()->sectionViewportPosition(kCheckColumn);
+  const int top = cell.height() > kCheckImageSize ? cell.top() + (cell.height() - kCheckImageSize) / 2 : cell.top();
+  return QRect(left, top, kCheckImageSize, kCheckImageSize);
+}
+
+bool CMemberGridCtrl::IsInCheckStrip(const QPoint& point) const {
+  const int left = header()->sectionViewportPosition(kCheckColumn);
+  return point.x() >= left && point.x() < left + kCheckImageSize;
+}
+
+void CMemberGridCtrl::mousePressEvent(QMouseEvent* event) {
+  const QPoint point = event->position().toPoint();
+  const QModelIndex index = indexAt(point);
+  // A click on the box changes the state only: the selection stays where it was.
+  if (event->button() == Qt::LeftButton && m_bCheckable && index.isValid() && IsInCheckStrip(point)) {
+    ToggleCheckState(index.row());
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+    return;
+  }
+  QTreeWidget::mousePressEvent(event);
+}
+
+void CMemberGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QModelIndex index = indexAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && m_bCheckable && index.isValid()) {
+    ToggleCheckState(index.row());
+    event->accept();
+    return;
+  }
+  QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CMemberGridCtrl::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && m_bCheckable && currentIndex().isValid())
+    ToggleCheckState(currentIndex().row());
+  QTreeWidget::keyPressEvent(event);
+}
+
+void CMemberGridCtrl::focusInEvent(QFocusEvent* event) {
+  QTreeWidget::focusInEvent(event);
+  // Selected rows are highlighted only while the grid has the focus.
+  viewport()->update();
+}
+
+void CMemberGridCtrl::focusOutEvent(QFocusEvent* event) {
+  QTreeWidget::focusOutEvent(event);
+  viewport()->update();
+}
+
+void CMemberGridCtrl::OnHeaderClicked(int column) {
+  if (!m_bSortable) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  SortByColumn(column);
+  QApplication::restoreOverrideCursor();
+}
+
+}  // namespace varnwick

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CDialogs.h"
+
+namespace varnwick::test {
+
+// Stands in for every modal window: answers what the test set up and records what was shown.
+class CFakeDialogs : public CDialogs {
+ public:
+  std::optional<std::string> OpenHeaderFile(QWidget*) override { return nextFile; }
+  std::optional<std::string> PickFolder(QWidget*, const std::string& title) override {
+    folderTitles.push_back(title);
+    return nextFolder;
+  }
+  void Message(QWidget*, const QString& text) override { messages.push_back(text); }
+  void ShowText(QWidget*, const GeneratedText& text) override { texts.push_back(text); }
+  void ShowLegend(QWidget*) override { ++legends; }
+  void ShowAbout(QWidget*) override { ++abouts; }
+  QAction* PopupMenu(QMenu& menu, const QPoint& screenPoint) override {
+    menuPoints.push_back(screenPoint);
+    shownMenu = &menu;
+    return chooseAction;
+  }
+
+  std::optional<std::string> nextFile;
+  std::optional<std::string> nextFolder;
+  QAction* chooseAction = nullptr;
+
+  std::vector<std::string> folderTitles;
+  std::vector<QString> messages;
+  std::vector<GeneratedText> texts;
+  std::vector<QPoint> menuPoints;
+  QMenu* shownMenu = nullptr;
+  int legends = 0;
+  int abouts = 0;
+};
+
+// A folder of test headers that disappears with the test.
+class CHeaderFolder {
+ public:
+  std::string Write(const QString& name, const std::string& text) {
+    const QString path = m_dir.filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return path.toStdString();
+  }
+  std::string Path() const { return m_dir.path().toStdString(); }
+
+ private:
+  QTemporaryDir m_dir;
+};
+
+// Finds the action of a command among a menu and its submenus.
+inline QAction* FindCommand(const QList<QAction*>& actions, int commandId) {
+  for (QAction* action : actions) {
+    if (action->menu() != nullptr) {
+      if (QAction* inner = FindCommand(action->menu()->actions(), commandId)) return inner;
+    } else if (action->data().toInt() == commandId) {
+      return action;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace varnwick::test
