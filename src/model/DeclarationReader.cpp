@@ -48,6 +48,14 @@ std::optional<std::size_t> SplitPoint(std::string_view line) {
   return static_cast<std::size_t>(split);
 }
 
+// A plain loop: find_first_of would call memchr once for every character.
+bool HasBlankOrTab(std::string_view text) {
+  for (const char c : text) {
+    if (c == ' ' || c == '\t') return true;
+  }
+  return false;
+}
+
 bool DeclaresNothing(std::string_view type, std::string_view declarators) {
   const long comma = IndexOf(declarators, ',');
   return Contains(declarators, ")") || comma >= static_cast<long>(declarators.size()) - 1 ||
@@ -142,7 +150,7 @@ void ReadDeclaration(std::string_view line, bool inDialogData, CClassInfo& recor
     declarator = TrimLeft(StripToken(declarator, "*"));
     // A declarator with a blank is not a plain name ("long m_n" of "unsigned long m_n"); an
     // empty one ("int ,m_a;") names nothing.
-    if (declarator.empty() || declarator.find_first_of(" \t") != std::string_view::npos) continue;
+    if (declarator.empty() || HasBlankOrTab(declarator)) continue;
     if (state != kCheckList && marks.pointer && !PointerKeepsState(type, record)) state = kCheckSkip;
 
     auto member = std::make_unique<CMemberInfo>();
