@@ -271,8 +271,9 @@ void CMainDlg::SelectClassRow(std::optional<std::size_t> row) {
     m_classList->setCurrentRow(-1);
 }
 
-void CMainDlg::FillClassList() {
-  const CClassList list = m_catalogue.FillClassList();
+void CMainDlg::FillClassList() { ShowClassList(m_catalogue.FillClassList()); }
+
+void CMainDlg::ShowClassList(const CClassList& list) {
   {
     const QSignalBlocker quiet(m_classList);
     m_classList->clear();
@@ -443,11 +444,11 @@ QListWidgetItem* CMainDlg::InsertClassRow(const CClassInfo& record) {
 void CMainDlg::OnClassDelete() {
   const int row = SelectedClassRow();
   if (row < 0) return;
-  const std::optional<std::size_t> position = m_catalogue.FindClassPosition(*SelectedClass());
-  if (!position) return;
-  m_catalogue.Delete(*position);
-  FillClassList();
-  if (row < m_classList->count()) SelectClassRow(static_cast<std::size_t>(row));
+  // The shown rows are always the catalogue's class list, so the catalogue can take the row.
+  const std::optional<CClassList> list =
+      m_catalogue.DeleteClass(m_catalogue.FillClassList(), static_cast<std::size_t>(row));
+  if (!list) return;
+  ShowClassList(*list);
   ShowSelectedClass();
 }
 

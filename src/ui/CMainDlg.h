@@ -79,6 +79,7 @@ class CMainDlg : public QDialog, private CAddDirectoryListener {
 
   // Catalogue views.
   void FillClassList();
+  void ShowClassList(const CClassList& list);
   void ShowMembers(const CClassInfo* record);
   void ShowSelectedClass();
   void ClearMemberViews();
