@@ -44,7 +44,6 @@ void AddGenerateCommand(CLI::App& app, GenerateOptions& options) {
   generate->add_flag("--no-ptrlist-check{false}", options.checkPtrList,
                      "Do not check that list members are pointer lists");
   generate->add_flag("--declaration", options.declarationOnly, "Print the declaration line instead of the body");
-  std::string eol = "crlf";
   generate->add_option_function<std::string>(
               "--eol", [&options](const std::string& value) { options.lfLineEnds = value == "lf"; },
               "Line ends of the body: crlf (as generated) or lf")
