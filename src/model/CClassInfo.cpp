@@ -1,5 +1,7 @@
 #include "CClassInfo.h"
 
+#include <array>
+
 #include "DeclarationReader.h"
 #include "HeaderFile.h"
 #include "ListElementResolver.h"
@@ -39,28 +41,37 @@ void ReadClassHead(std::string_view line, CClassInfo& record) {
   record.m_strName = ClassNameOf(Trim(head));
 }
 
+// Whether `line` holds "//" followed by `marker`. It looks for the marker, whose first character
+// is rare, then for the slashes before it: a search for "//..." stops at every "/", which on the
+// banner lines of slashes that headers are full of means at every byte.
+bool HoldsCommentMarker(std::string_view line, std::string_view marker) {
+  for (std::size_t at = line.find(marker); at != std::string_view::npos; at = line.find(marker, at + 1)) {
+    if (at >= 2 && line[at - 1] == '/' && line[at - 2] == '/') return true;
+  }
+  return false;
+}
+
 // Lines that hold any of "(", ":", "{", "}", "#", "struct ", "typedef ", "enum ", "return " are
 // functions, access labels, braces, preprocessor lines or type definitions, never data members.
-// One pass instead of nine searches: this runs for every line of every header.
+// One table-driven pass instead of nine searches: this runs for every line of every header.
+enum MarkKind : unsigned char { kNoMark, kMarkChar, kKeywordStart };
+
+constexpr std::array<unsigned char, 256> MarkTable() {
+  std::array<unsigned char, 256> table{};
+  for (unsigned char c : {'(', ':', '{', '}', '#'}) table[c] = kMarkChar;
+  for (unsigned char c : {'s', 't', 'e', 'r'}) table[c] = kKeywordStart;
+  return table;
+}
+
 bool HasNonDeclarationMark(std::string_view line) {
+  static constexpr std::array<unsigned char, 256> kTable = MarkTable();
   for (std::size_t i = 0; i < line.size(); ++i) {
-    switch (line[i]) {
-      case '(': case ':': case '{': case '}': case '#':
-        return true;
-      case 's':
-        if (line.substr(i).starts_with("struct ")) return true;
-        break;
-      case 't':
-        if (line.substr(i).starts_with("typedef ")) return true;
-        break;
-      case 'e':
-        if (line.substr(i).starts_with("enum ")) return true;
-        break;
-      case 'r':
-        if (line.substr(i).starts_with("return ")) return true;
-        break;
-      default:
-        break;
+    const unsigned char kind = kTable[static_cast<unsigned char>(line[i])];
+    if (kind == kNoMark) continue;
+    if (kind == kMarkChar) return true;
+    if (WordAt(line, i, "struct ") || WordAt(line, i, "typedef ") || WordAt(line, i, "enum ") ||
+        WordAt(line, i, "return ")) {
+      return true;
     }
   }
   return false;
@@ -93,13 +104,13 @@ void CClassInfo::Parse(std::string_view text) {
     std::string_view line = reader.Line();
     if (line.empty()) continue;
     if (Contains(line, "//")) {
-      if (Contains(line, "//{{AFX_DATA(")) dialogData = true;
-      if (Contains(line, "//}}AFX_DATA")) dialogData = false;
+      if (HoldsCommentMarker(line, "{{AFX_DATA(")) dialogData = true;
+      if (HoldsCommentMarker(line, "}}AFX_DATA")) dialogData = false;
       line = CutComment(line);
     }
-    if (line.starts_with("struct")) inStruct = true;
+    if (WordAt(line, 0, "struct")) inStruct = true;
     if (inStruct && (Contains(line, "};") || Contains(line, "} ;"))) inStruct = false;
-    if (line.starts_with("class ") && !Contains(line, ";")) {
+    if (WordAt(line, 0, "class ") && !Contains(line, ";")) {
       if (classFound) {
         m_strRest = text.substr(reader.LastPhysicalStart());
         return;

@@ -17,11 +17,11 @@ struct LineMarks {
 // "static" and "const" in either order, each matched at the start without looking further.
 std::string_view TakeQualifiers(std::string_view line, LineMarks& marks) {
   for (int round = 0; round < 2; ++round) {
-    if (line.starts_with("static")) {
+    if (WordAt(line, 0, "static")) {
       marks.isStatic = true;
       line = TrimLeft(line.substr(6));
     }
-    if (line.starts_with("const")) {
+    if (WordAt(line, 0, "const")) {
       marks.isConst = true;
       line = TrimLeft(line.substr(5));
     }
@@ -59,7 +59,7 @@ bool HasBlankOrTab(std::string_view text) {
 bool DeclaresNothing(std::string_view type, std::string_view declarators) {
   const long comma = IndexOf(declarators, ',');
   return Contains(declarators, ")") || comma >= static_cast<long>(declarators.size()) - 1 ||
-         type.starts_with(",") || type.ends_with(",") || Contains(type, ":");
+         type.starts_with(',') || type.ends_with(',') || Contains(type, ":");
 }
 
 struct TypeWords {
@@ -71,7 +71,7 @@ struct TypeWords {
 // One pass over the type instead of a dozen searches: this runs for every member of every header.
 TypeWords ScanTypeWords(std::string_view type) {
   TypeWords words;
-  const auto at = [type](std::size_t i, std::string_view word) { return type.substr(i).starts_with(word); };
+  const auto at = [type](std::size_t i, std::string_view word) { return WordAt(type, i, word); };
   for (std::size_t i = 0; i < type.size(); ++i) {
     switch (type[i]) {
       case 'L':
@@ -118,7 +118,7 @@ int TypeCheckState(std::string_view type, bool inDialogData) {
   int state = kCheckGenerate;
   if (words.listAfterStart && type != "CImageList") state = kCheckList;
   if (type == "CFont" || type == "CImageList" || words.control) state = kCheckSkip;
-  if (inDialogData && type.starts_with("C") && !words.string) state = kCheckSkip;
+  if (inDialogData && type.starts_with('C') && !words.string) state = kCheckSkip;
   return state;
 }
 
@@ -129,8 +129,8 @@ void ReadDeclaration(std::string_view line, bool inDialogData, CClassInfo& recor
   if (!split) return;
   std::string_view type = Trim(line.substr(0, *split));
   std::string_view declarators = Trim(line.substr(*split));
-  if (type.ends_with("*")) marks.pointer = true;
-  type = StripToken(type, "*");
+  if (type.ends_with('*')) marks.pointer = true;
+  type = StripChar(type, '*');
   int state = TypeCheckState(type, inDialogData);
   if (DeclaresNothing(type, declarators)) return;
 
@@ -142,12 +142,12 @@ void ReadDeclaration(std::string_view line, bool inDialogData, CClassInfo& recor
       declarator = declarators.substr(0, comma);
       declarators = Trim(declarators.substr(comma + 1));
     } else {
-      declarator = StripToken(declarators, ";");
+      declarator = StripChar(declarators, ';');
       last = true;
     }
     declarator = Trim(declarator);
     if (Contains(declarator, "*")) marks.pointer = true;
-    declarator = TrimLeft(StripToken(declarator, "*"));
+    declarator = TrimLeft(StripChar(declarator, '*'));
     // A declarator with a blank is not a plain name ("long m_n" of "unsigned long m_n"); an
     // empty one ("int ,m_a;") names nothing.
     if (declarator.empty() || HasBlankOrTab(declarator)) continue;
