@@ -133,14 +133,16 @@ TEST(ParserTest, PointerRuleDependsOnTypeAndClassName) {
 
 TEST(ParserTest, TypeRulesDecideTheInitialState) {
   EXPECT_EQ(ParseMembers("class CA\n{\nCFont m_f;\nCImageList m_il;\nCListCtrl m_lc;\nCPen m_pen;\n"
-                         "CStatusBar m_bar;\nCObList m_ol;\nCStringList m_sl;\n};\n"),
+                         "CStatusBar m_bar;\nCObList m_ol;\nCStringList m_sl;\nListenerList m_ll;\n};\n"),
             (std::vector<MemberView>{{"CFont", "m_f", false, 0},
                                      {"CImageList", "m_il", false, 0},
                                      {"CListCtrl", "m_lc", false, 0},
                                      {"CPen", "m_pen", false, 0},
                                      {"CStatusBar", "m_bar", false, 0},
                                      {"CObList", "m_ol", false, 2},
-                                     {"CStringList", "m_sl", false, 2}}));
+                                     {"CStringList", "m_sl", false, 2},
+                                     // Only the first "List" counts, and it begins this type.
+                                     {"ListenerList", "m_ll", false, 1}}));
 }
 
 TEST(ParserTest, DialogDataBlockMarksMembers) {
