@@ -1,5 +1,7 @@
 #include "CMainDlg.h"
 
+#include <QMouseEvent>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -213,7 +215,8 @@ void CMainDlg::ConnectSignals() {
   connect(m_quit, &QPushButton::clicked, this, &QDialog::accept);
   connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_help, &QPushButton::clicked, this, &CMainDlg::OnHelp);
-  connect(m_classList, &QListWidget::currentRowChanged, this, &CMainDlg::OnSelchangeClassList);
+  // The selection, not the current row: a mouse press moves the current row before it selects.
+  connect(m_classList, &QListWidget::itemSelectionChanged, this, &CMainDlg::OnSelchangeClassList);
   connect(m_checkPtrList, &QCheckBox::toggled, this, [this](bool on) { m_bCheckPtrList = on; });
   // Shift+F10 opens the context menu whichever control has the focus.
   qApp->installEventFilter(this);
@@ -502,7 +505,17 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
+// The list boxes select nothing with the right button (it only opens the context menu, which Qt
+// still sends), and a control-click cannot leave them without a selection.
+bool CMainDlg::IsIgnoredListBoxPress(QObject* watched, QEvent* event) const {
+  const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+  if (!press || (watched != m_classList->viewport() && watched != m_memberList->viewport())) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  return mouse->button() == Qt::RightButton || mouse->modifiers().testFlag(Qt::ControlModifier);
+}
+
 bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (IsIgnoredListBoxPress(watched, event)) return true;
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   auto* widget = qobject_cast<QWidget*>(watched);

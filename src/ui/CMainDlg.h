@@ -64,6 +64,7 @@ class CMainDlg : public QDialog, private CAddDirectoryListener {
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool IsIgnoredListBoxPress(QObject* watched, QEvent* event) const;
 
  private:
   void CreateControls();

@@ -50,7 +50,6 @@ void CTextDlg::CreateControls() {
   m_copy = new QPushButton(QStringLiteral("Copy"), this);
   m_copy->setObjectName(QStringLiteral("57634"));
   m_copy->setGeometry(units.Rect(383, 1, 23, 14));
-  m_copy->setAutoDefault(false);
 
   m_ok->setFocus();
 }

@@ -146,6 +146,27 @@ class TestMainDlg : public QObject {
     QVERIFY(m_fake->messages[0].endsWith("/not there.h"));
   }
 
+  void mouseSelectsClassesButNotWithTheRightButton() {
+    auto dlg = Open(m_folder.Write("zebra.h", kZebraApple));
+    dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+    QListWidget* classes = ClassList(*dlg);
+    const auto click = [classes](int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
+      QTest::mouseClick(classes->viewport(), button, modifiers, classes->visualItemRect(classes->item(row)).center());
+    };
+    click(0, Qt::LeftButton);
+    QCOMPARE(SelectedText(*dlg), QStringLiteral("CApple"));
+    QCOMPARE(Texts(MemberList(*dlg)), QStringList{"int m_a"});
+    click(1, Qt::RightButton);
+    QCOMPARE(SelectedText(*dlg), QStringLiteral("CApple"));
+    click(0, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(SelectedText(*dlg), QStringLiteral("CApple"));
+    click(1, Qt::LeftButton);
+    QCOMPARE(SelectedText(*dlg), QStringLiteral("CZebra"));
+    QCOMPARE(Grid(*dlg)->ItemText(0, 1), std::string("m_strTitle"));
+    QCOMPARE(Texts(MemberList(*dlg)).size(), 8);
+  }
+
   void addSelectsTheNewFileAndReportsFailures() {
     auto dlg = Open();
     m_fake->nextFile = m_folder.Write("zebra.h", kZebraApple);

@@ -85,6 +85,13 @@ class TestTextDlg : public QObject {
     QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
   }
 
+  void enterOnTheFocusedCopyButtonCopies() {
+    Copy()->setFocus();
+    QTest::keyClick(Copy(), Qt::Key_Return);
+    QVERIFY(m_dlg->isVisible());
+    QCOMPARE(Clipboard(), kBody);
+  }
+
   void escapeCloses() {
     Body()->setFocus();
     QTest::keyClick(Body(), Qt::Key_Escape);
