@@ -1,39 +1,22 @@
 #include "ArchiveGenerators.h"
 
 #include "CommonTexts.h"
+#include "ListLoops.h"
 
 namespace varnwick {
 
 namespace {
 
-void AppendStoreLoop(std::string& out, const MemberItem& item) {
-  const std::string& n = item.Name();
-  const std::string_view m = item.Access();
-  Append(out, {"\r\n\t\t//***List (", item.Type(), ")****************",
-               "\r\n\t\tar << src.", n, m, "GetCount();\r\n\r\n",
-               "\t\tPOSITION pos = src.", n, m, "GetHeadPosition();\r\n\r\n",
-               "\t\t", item.element, "* pBase; \r\n\r\n",
-               "\t\twhile (pos != NULL)\r\n\t\t{\r\n",
-               "\t\t\tASSERT( src.", n, m, "GetAt(pos) != NULL);\r\n",
-               "\t\t\tpBase = src.", n, m, "GetNext(pos);\r\n",
-               "\t\t\tar << *pBase;  //Be sure you have operator <<\r\n",
-               "\t\t}\r\n\t\t//***************************************\r\n"});
-}
+// The elements go through the archive operators, in the parameter's list.
+constexpr ListLoopStyle kParameterList{"src.", "ASSERT( src.",
+                                       "\t\t\tar << *pBase;  //Be sure you have operator <<\r\n",
+                                       "\t\t\tar >> *pBase; //Be sure you have operator >>\r\n"};
 
-void AppendLoadLoop(std::string& out, const MemberItem& item) {
-  const std::string& n = item.Name();
-  const std::string_view m = item.Access();
-  Append(out, {"\r\n\t\t//***List (", item.Type(), ")****************\r\n",
-               "\t\t//First delete List\r\n",
-               "\t\twhile (!src.", n, m, "IsEmpty())\r\n",
-               "\t\t\tdelete src.", n, m, "RemoveTail();\r\n\r\n",
-               "\t\tlong nObjsNr;\r\n\r\n",
-               "\t\t", item.element, "* pBase;\r\n\r\n",
-               "\t\tfor (ar >> nObjsNr;  nObjsNr;  nObjsNr--)\r\n\t\t{\r\n",
-               "\t\t\tpBase = new ", item.element, "( ) ; \r\n",
-               "\t\t\tar >> *pBase; //Be sure you have operator >>\r\n",
-               "\t\t\tsrc.", n, m, "AddTail( pBase );\r\n\t\t}\r\n",
-               "\t\t//***************************************\r\n"});
+void AppendParameterStoreLoop(std::string& out, const MemberItem& item) {
+  AppendStoreLoop(out, item, kParameterList);
+}
+void AppendParameterLoadLoop(std::string& out, const MemberItem& item) {
+  AppendLoadLoop(out, item, kParameterList);
 }
 
 // The texts in which the store and load operators differ.
@@ -54,7 +37,7 @@ constexpr ArchiveTokens kStore{
     "\t\tar << ",
     "; // Check This",
     ";// Check This",
-    AppendStoreLoop,
+    AppendParameterStoreLoop,
 };
 
 constexpr ArchiveTokens kLoad{
@@ -64,7 +47,7 @@ constexpr ArchiveTokens kLoad{
     "\t\tar >> ",
     ";// Check This !!!",
     ";// Check This !!!",
-    AppendLoadLoop,
+    AppendParameterLoadLoop,
 };
 
 void AppendArchiveMember(std::string& out, const MemberItem& item, const ArchiveTokens& tokens) {

@@ -55,6 +55,19 @@ void AppendMemberValue(std::string& out, const MemberItem& item) {
   Append(out, {member.m_strName, "\t= ", DefaultValue(member), " ;\r\n"});
 }
 
+// The two member lists share head, tail and rules; only the line per member differs.
+GeneratorDescription MemberListDescription(MemberWriter writeMember) {
+  return GeneratorDescription{
+      .head = ListHead,
+      .passes = {{kGroupPrefix, kGroupSuffix, std::move(writeMember)}},
+      .middle = {},
+      .tail = std::string(kListTail),
+      .declaration = {},
+      .skipStatic = false,
+      .hasListForm = false,
+  };
+}
+
 }  // namespace
 
 const GeneratorDescription& ModalDialogGenerator() {
@@ -78,31 +91,13 @@ const GeneratorDescription& ModalDialogGenerator() {
 }
 
 const GeneratorDescription& MembersListGenerator() {
-  static const GeneratorDescription description{
-      .head = ListHead,
-      .passes = {{kGroupPrefix, kGroupSuffix,
-                  [](std::string& out, const MemberItem& item) {
-                    Append(out, {"\t", item.Name(), "\r\n"});
-                  }}},
-      .middle = {},
-      .tail = std::string(kListTail),
-      .declaration = {},
-      .skipStatic = false,
-      .hasListForm = false,
-  };
+  static const GeneratorDescription description = MemberListDescription(
+      [](std::string& out, const MemberItem& item) { Append(out, {"\t", item.Name(), "\r\n"}); });
   return description;
 }
 
 const GeneratorDescription& MembersValuesGenerator() {
-  static const GeneratorDescription description{
-      .head = ListHead,
-      .passes = {{kGroupPrefix, kGroupSuffix, AppendMemberValue}},
-      .middle = {},
-      .tail = std::string(kListTail),
-      .declaration = {},
-      .skipStatic = false,
-      .hasListForm = false,
-  };
+  static const GeneratorDescription description = MemberListDescription(AppendMemberValue);
   return description;
 }
 

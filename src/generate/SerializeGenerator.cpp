@@ -1,6 +1,7 @@
 #include "SerializeGenerator.h"
 
 #include "CommonTexts.h"
+#include "ListLoops.h"
 
 namespace varnwick {
 
@@ -12,35 +13,11 @@ bool IsOwnSerializerType(std::string_view type) {
          type != "CRect";
 }
 
-void AppendStoringList(std::string& out, const MemberItem& item) {
-  const std::string& n = item.Name();
-  const std::string_view m = item.Access();
-  Append(out, {"\r\n\t\t//***List (", item.Type(), ")****************",
-               "\r\n\t\tar << ", n, m, "GetCount();\r\n\r\n",
-               "\t\tPOSITION pos = ", n, m, "GetHeadPosition();\r\n\r\n",
-               "\t\t", item.element, "* pBase; \r\n\r\n",
-               "\t\twhile (pos != NULL)\r\n\t\t{\r\n",
-               "\t\t\tASSERT(", n, m, "GetAt(pos) != NULL);\r\n",
-               "\t\t\tpBase = ", n, m, "GetNext(pos);\r\n",
-               "\t\t\tpBase->Serialize(ar);\r\n",
-               "\t\t}\r\n\t\t//***************************************\r\n"});
-}
+// The elements serialize themselves, in the class's own list.
+constexpr ListLoopStyle kOwnList{"", "ASSERT(", "\t\t\tpBase->Serialize(ar);\r\n", "\t\t\tpBase->Serialize(ar);\r\n"};
 
-void AppendLoadingList(std::string& out, const MemberItem& item) {
-  const std::string& n = item.Name();
-  const std::string_view m = item.Access();
-  Append(out, {"\r\n\t\t//***List (", item.Type(), ")****************\r\n",
-               "\t\t//First delete List\r\n",
-               "\t\twhile (!", n, m, "IsEmpty())\r\n",
-               "\t\t\tdelete ", n, m, "RemoveTail();\r\n\r\n",
-               "\t\tlong nObjsNr;\r\n\r\n",
-               "\t\t", item.element, "* pBase;\r\n\r\n",
-               "\t\tfor (ar >> nObjsNr;  nObjsNr;  nObjsNr--)\r\n\t\t{\r\n",
-               "\t\t\tpBase = new ", item.element, "( ) ; \r\n",
-               "\t\t\tpBase->Serialize(ar);\r\n",
-               "\t\t\t", n, m, "AddTail( pBase );\r\n\t\t}\r\n",
-               "\t\t//***************************************\r\n"});
-}
+void AppendStoringList(std::string& out, const MemberItem& item) { AppendStoreLoop(out, item, kOwnList); }
+void AppendLoadingList(std::string& out, const MemberItem& item) { AppendLoadLoop(out, item, kOwnList); }
 
 // `arrow` is "ar << " or "ar >> "; the list text is the only thing the two passes do apart.
 MemberWriter SerializeWriter(std::string_view arrow, void (*appendList)(std::string&, const MemberItem&)) {
