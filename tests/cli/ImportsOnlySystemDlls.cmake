@@ -1,0 +1,21 @@
+# Fails unless PROGRAM imports only DLLs that every Windows has, so it runs on a clean system
+# without the mingw-w64 run-time DLLs beside it. Needs: OBJDUMP, PROGRAM.
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND "${OBJDUMP}" -p "${PROGRAM}" OUTPUT_VARIABLE headers RESULT_VARIABLE code)
+if(NOT code EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} -p ${PROGRAM} failed")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" entries "${headers}")
+string(REGEX REPLACE "DLL Name: " "" dlls "${entries}")
+if(NOT dlls)
+  message(FATAL_ERROR "no imported DLL found in ${PROGRAM}")
+endif()
+set(system kernel32.dll msvcrt.dll ucrtbase.dll user32.dll advapi32.dll shell32.dll ole32.dll ws2_32.dll
+           ntdll.dll bcrypt.dll)
+foreach(dll IN LISTS dlls)
+  string(TOLOWER "${dll}" name)
+  if(NOT name IN_LIST system AND NOT name MATCHES "^api-ms-win-")
+    message(SEND_ERROR "${PROGRAM} imports ${dll}, which is not a Windows system DLL")
+  endif()
+endforeach()
+message(STATUS "imports: ${dlls}")
