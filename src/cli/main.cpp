@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BinaryStdout.h"
 #include "CCatalogue.h"
 #include "CatalogueJson.h"
 #include "CliError.h"
@@ -89,6 +90,7 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  varnwick::SetBinaryStdout();
   try {
     return Run(argc, argv);
   } catch (const varnwick::CCliError& error) {

@@ -27,9 +27,8 @@ std::string_view CDeclarationIndex::Find(std::string_view word) const {
   if (word.empty()) return {};
   std::size_t from = 0;
   while (from < m_lines.size()) {
-    const void* hit = ::memmem(m_lines.data() + from, m_lines.size() - from, word.data(), word.size());
-    if (hit == nullptr) return {};
-    const std::size_t at = static_cast<const char*>(hit) - m_lines.data();
+    const std::size_t at = std::string_view(m_lines).find(word, from);
+    if (at == std::string_view::npos) return {};
     const auto next = std::upper_bound(m_starts.begin(), m_starts.end(), at);
     const std::size_t start = *(next - 1);
     const std::size_t end = next == m_starts.end() ? m_lines.size() : *next;

@@ -1,16 +1,10 @@
 #include "CUNCStandardActor.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <vector>
 
-#include "PathText.h"
-#include "WildcardMatch.h"
+#include "FindMatches.h"
 
 namespace varnwick {
 
@@ -21,10 +15,14 @@ constexpr UNCResult kUNCInvalidHandle = 0x80070006;
 
 }  // namespace
 
-// The matches of one search, sorted by name so a folder is always walked in the same order.
+// The matches of one search, sorted by their bytes so a folder is walked in the same order on
+// every platform and file system.
 class CUNCFindState {
  public:
-  explicit CUNCFindState(std::vector<CUNCFindData> entries) : m_entries(std::move(entries)) {}
+  explicit CUNCFindState(std::vector<CUNCFindData> entries) : m_entries(std::move(entries)) {
+    std::sort(m_entries.begin(), m_entries.end(),
+              [](const CUNCFindData& a, const CUNCFindData& b) { return a.name < b.name; });
+  }
 
   bool Next(CUNCFindData* data) {
     if (m_next >= m_entries.size()) return false;
@@ -37,169 +35,16 @@ class CUNCFindState {
   std::size_t m_next = 0;
 };
 
-UNCResult UNCResultFromErrno(int error) {
-  switch (error) {
-    case 0: return kUNCOk;
-    case ENOENT: return kUNCNotFound;
-    case ENOTDIR: return kUNCPathNotFound;
-    case EACCES:
-    case EPERM: return kUNCAccessDenied;
-    case EEXIST: return kUNCAlreadyExists;
-    case ENOSYS: return kUNCNotImplemented;
-    default: return 0x80070000u | (static_cast<UNCResult>(error) & 0xFFFFu);
-  }
-}
-
-namespace {
-
-// "." and ".." are dropped and ".." takes back one level, as a full-path query does without
-// looking at the disk.
-std::string CollapseDots(const std::string& absolute) {
-  std::vector<std::string> levels;
-  std::size_t start = 0;
-  while (start <= absolute.size()) {
-    std::size_t end = absolute.find('/', start);
-    if (end == std::string::npos) end = absolute.size();
-    const std::string level = absolute.substr(start, end - start);
-    if (level == "..") {
-      if (!levels.empty()) levels.pop_back();
-    } else if (!level.empty() && level != ".") {
-      levels.push_back(level);
-    }
-    start = end + 1;
-  }
-  std::string result;
-  for (const std::string& level : levels) result += "/" + level;
-  return result.empty() ? "/" : result;
-}
-
-UNCResult CurrentDirectory(std::string* directory) {
-  std::vector<char> buffer(256);
-  while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-    if (errno != ERANGE) return UNCResultFromErrno(errno);
-    buffer.resize(buffer.size() * 2);
-  }
-  *directory = buffer.data();
-  return kUNCOk;
-}
-
-// A path that cannot be resolved (it does not exist yet) is made absolute without resolving.
-UNCResult MakeAbsolute(const std::string& text, std::string* absolute) {
-  std::string joined = text;
-  if (text.front() != '/') {
-    std::string current;
-    const UNCResult result = CurrentDirectory(&current);
-    if (UNCFailed(result)) return result;
-    joined = current + "/" + text;
-  }
-  *absolute = CollapseDots(joined);
-  return kUNCOk;
-}
-
-bool StatIsDirectory(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-CUNCFindData DescribeEntry(const std::string& directory, const dirent& entry) {
-  CUNCFindData data;
-  data.name = entry.d_name;
-  const std::string path = directory + "/" + data.name;
-  unsigned char type = entry.d_type;
-  if (type == DT_UNKNOWN) {
-    struct stat info {};
-    if (lstat(path.c_str(), &info) == 0) {
-      type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR : DT_REG;
-    }
-  }
-  if (type == DT_DIR) data.isDirectory = true;
-  if (type == DT_LNK) {
-    data.isSymlink = true;
-    data.isDirectory = StatIsDirectory(path);
-  }
-  return data;
-}
-
-UNCResult ListMatches(const std::string& directory, std::string_view pattern,
-                      std::vector<CUNCFindData>* matches) {
-  DIR* listing = opendir(directory.c_str());
-  if (listing == nullptr) return UNCResultFromErrno(errno);
-  int error = 0;
-  for (;;) {
-    errno = 0;
-    const dirent* entry = readdir(listing);
-    if (entry == nullptr) {
-      error = errno;
-      break;
-    }
-    if (WildcardMatch(pattern, entry->d_name)) matches->push_back(DescribeEntry(directory, *entry));
-  }
-  closedir(listing);
-  if (error != 0) return UNCResultFromErrno(error);
-  std::sort(matches->begin(), matches->end(),
-            [](const CUNCFindData& a, const CUNCFindData& b) { return a.name < b.name; });
-  return kUNCOk;
-}
-
-}  // namespace
-
 CUNCStandardActor& CUNCStandardActor::Instance() {
   static CUNCStandardActor instance;
   return instance;
 }
 
-UNCResult CUNCStandardActor::Qualify(CUNCPath& path) {
-  const std::string text = ToSystemSeparators(path.GetFull());
-  if (text.empty()) return kUNCOk;
-  std::string qualified;
-  if (char* resolved = realpath(text.c_str(), nullptr)) {
-    qualified = resolved;
-    std::free(resolved);
-  } else {
-    const UNCResult result = MakeAbsolute(text, &qualified);
-    if (UNCFailed(result)) return result;
-  }
-  // A directory named with a trailing separator stays a directory (no file part).
-  if (text.back() == '/' && qualified.back() != '/') qualified.push_back('/');
-  path = qualified;
-  return kUNCOk;
-}
-
-UNCResult CUNCStandardActor::Exists(CUNCPath path, bool* exists) {
-  bool found = false;
-  UNCResult result = kUNCOk;
-  const std::string text = ToSystemSeparators(path.GetFull());
-  if (!path.File().empty()) {
-    // Only a regular file counts: opening a FIFO or a device later could block for ever.
-    struct stat info {};
-    if (stat(text.c_str(), &info) != 0) {
-      result = UNCResultFromErrno(errno);
-    } else if (!S_ISREG(info.st_mode)) {
-      result = kUNCNotFound;
-    } else {
-      found = true;
-    }
-  } else if (access(text.c_str(), F_OK) == 0) {
-    found = true;
-  } else {
-    result = kUNCNotFound;
-  }
-  if (exists != nullptr) *exists = found;
-  return result;
-}
-
 UNCResult CUNCStandardActor::FindFirst(CUNCPath path, CUNCFindHandle* handle, CUNCFindData* data) {
   *handle = nullptr;
-  const std::string text = ToSystemSeparators(path.PathNoTrailingSep());
-  const std::size_t slash = text.rfind('/');
-  const std::string directory =
-      slash == std::string::npos ? "." : slash == 0 ? "/" : text.substr(0, slash);
-  const std::string_view pattern =
-      slash == std::string::npos ? std::string_view(text) : std::string_view(text).substr(slash + 1);
   std::vector<CUNCFindData> matches;
-  const UNCResult result = ListMatches(directory, pattern, &matches);
-  if (UNCFailed(result)) return result;
-  if (matches.empty()) return kUNCNotFound;
+  const UNCResult result = FindMatches(path.PathNoTrailingSep(), &matches);
+  if (UNCFailed(result) || matches.empty()) return result;
   auto state = new CUNCFindState(std::move(matches));
   state->Next(data);
   *handle = state;
@@ -215,6 +60,19 @@ UNCResult CUNCStandardActor::FindClose(CUNCFindHandle handle) {
   if (handle == nullptr) return kUNCInvalidHandle;
   delete handle;
   return kUNCOk;
+}
+
+UNCResult UNCResultFromErrno(int error) {
+  switch (error) {
+    case 0: return kUNCOk;
+    case ENOENT: return kUNCNotFound;
+    case ENOTDIR: return kUNCPathNotFound;
+    case EACCES:
+    case EPERM: return kUNCAccessDenied;
+    case EEXIST: return kUNCAlreadyExists;
+    case ENOSYS: return kUNCNotImplemented;
+    default: return 0x80070000u | (static_cast<UNCResult>(error) & 0xFFFFu);
+  }
 }
 
 }  // namespace varnwick

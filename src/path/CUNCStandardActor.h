@@ -33,7 +33,8 @@ class CUNCActor {
   virtual UNCResult FindClose(CUNCFindHandle handle) = 0;
 };
 
-// The POSIX actor. Both separators become "/" before a call reaches the system.
+// The actor of the platform the program runs on. On POSIX both separators become "/" before a
+// call reaches the system; on Windows the texts go to the system's ANSI calls unchanged.
 class CUNCStandardActor : public CUNCActor {
  public:
   static CUNCStandardActor& Instance();
@@ -45,7 +46,7 @@ class CUNCStandardActor : public CUNCActor {
   UNCResult FindClose(CUNCFindHandle handle) override;
 };
 
-// Maps an errno value to the result code the system uses for the same condition.
+// Maps an errno value to the result code the Windows system gives for the same condition.
 UNCResult UNCResultFromErrno(int error);
 
 }  // namespace varnwick

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "AddDirectory.h"
 #include "HeaderFile.h"
@@ -31,7 +32,7 @@ TEST(AddDirectoryTest, ReadsEachHeaderOfTheFolderOnceInNameOrder) {
   dir.Write("notes.txt", OneClass("CText"));
   dir.Write("empty.h", "// nothing here\n");
   dir.Write("sub/deep.h", OneClass("CDeep"));
-  ::mkdir((dir / "folder.h").c_str(), 0755);
+  std::filesystem::create_directory(dir / "folder.h");
   CCatalogue catalogue;
   RecordingListener listener;
   AddDirectory(catalogue, dir.Path(), &listener);

@@ -1,33 +1,13 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-
+#include "CliProcess.h"
 #include "TempDir.h"
 
 namespace varnwick {
 namespace {
 
+using test::RunCli;
 using test::TempDir;
-
-struct Result {
-  int exitCode;
-  std::string out;
-};
-
-// Runs the real command line with stderr discarded.
-Result RunCli(const std::string& arguments) {
-  const std::string command = std::string(VARNWICK_CLI_PATH) + " " + arguments + " 2>/dev/null";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  EXPECT_NE(pipe, nullptr);
-  Result result{-1, {}};
-  char buffer[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-  const int status = ::pclose(pipe);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 TEST(ExitCodeTest, CommandLineAnswersWithTheAgreedCodes) {
   TempDir dir;
@@ -60,7 +40,7 @@ TEST(ExitCodeTest, ClassesListsIndexNameMemberCountAndFile) {
   TempDir dir;
   const std::string header = dir.Write("a.h", "class CB\n{\nint m_a;\nint m_b;\n};\nclass CA\n{\n};\n");
   EXPECT_EQ(RunCli("classes " + header).out, "0\tCB\t2\t" + header + "\n1\tCA\t0\t" + header + "\n");
-  const Result lf = RunCli("generate members-list --eol lf " + header);
+  const test::CliRun lf = RunCli("generate members-list --eol lf " + header);
   EXPECT_EQ(lf.exitCode, 0);
   EXPECT_EQ(lf.out.find('\r'), std::string::npos);
 }

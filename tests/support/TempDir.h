@@ -1,23 +1,27 @@
 #pragma once
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace varnwick::test {
 
-// A fresh directory under /tmp, removed with everything in it when the test ends.
+// A fresh directory under the system's temporary folder, removed with everything in it when the
+// test ends.
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "varnwick-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+      const std::filesystem::path candidate = base / ("varnwick-test-" + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(candidate, error)) m_path = candidate.string();
+    }
+    if (m_path.empty()) throw std::runtime_error("no temporary directory could be made");
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

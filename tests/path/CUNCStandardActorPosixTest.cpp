@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -121,6 +124,42 @@ TEST(CUNCStandardActorFind, NothingFoundLeavesNoHandle) {
   }
   CUNCFindData data;
   EXPECT_TRUE(UNCFailed(CUNCStandardActor::Instance().FindNext(nullptr, &data)));
+}
+
+TEST(CUNCPathQualify, AbsoluteResolvedOrLexical) {
+  test::TempDirectory temp;
+  ASSERT_FALSE(temp.Path().empty());
+  temp.Directory("real");
+  temp.File("real/a.h");
+  temp.Link(temp / "real", "alias");
+
+  CUNCPath viaLink(temp / "alias/a.h", true);
+  EXPECT_TRUE(viaLink.Qualify());
+  char* resolvedTemp = realpath(temp.Path().c_str(), nullptr);
+  const std::string base = resolvedTemp;
+  free(resolvedTemp);
+  EXPECT_EQ(viaLink.GetFull(), base + "/real/a.h");
+
+  CUNCPath missing(temp / "real/../none/./b.h", true);
+  EXPECT_TRUE(missing.Qualify());
+  EXPECT_EQ(missing.GetFull(), temp / "none/b.h");
+
+  CUNCPath directory(temp / "real/", true);
+  EXPECT_TRUE(directory.Qualify());
+  EXPECT_EQ(directory.GetFull(), base + "/real/");
+
+  char cwd[4096];
+  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+  CUNCPath relative("no-such-dir\\c.h");
+  EXPECT_TRUE(relative.Qualify());
+  EXPECT_EQ(relative.File(), "c.h");
+  EXPECT_EQ(relative.Directory(), std::string(cwd) + "/no-such-dir/");
+
+  CUNCPath empty;
+  EXPECT_TRUE(empty.Qualify());
+  EXPECT_TRUE(empty.IsEmpty());
+
+  EXPECT_EQ(CUNCPath(temp / "real/a.h", true).Root().GetFull(), "/");
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+#include "BinaryStdout.h"
+
+namespace varnwick {
+
+void SetBinaryStdout() {}
+
+}  // namespace varnwick
