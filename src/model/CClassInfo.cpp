@@ -41,14 +41,21 @@ void ReadClassHead(std::string_view line, CClassInfo& record) {
   record.m_strName = ClassNameOf(Trim(head));
 }
 
-// Whether `line` holds "//" followed by `marker`. It looks for the marker, whose first character
-// is rare, then for the slashes before it: a search for "//..." stops at every "/", which on the
-// banner lines of slashes that headers are full of means at every byte.
-bool HoldsCommentMarker(std::string_view line, std::string_view marker) {
-  for (std::size_t at = line.find(marker); at != std::string_view::npos; at = line.find(marker, at + 1)) {
+// Whether `line` holds "//" followed by `marker`, looking from `from` on. It looks for the marker,
+// whose first character is rare, then for the slashes before it: a search for "//..." stops at
+// every "/", which on the banner lines of slashes that headers are full of means at every byte.
+bool HoldsCommentMarker(std::string_view line, std::size_t from, std::string_view marker) {
+  for (std::size_t at = line.find(marker, from); at != std::string_view::npos; at = line.find(marker, at + 1)) {
     if (at >= 2 && line[at - 1] == '/' && line[at - 2] == '/') return true;
   }
   return false;
+}
+
+// The dialog-data markers, then the cut before the first "//" at `comment`.
+std::string_view ReadComment(std::string_view line, std::size_t comment, bool& dialogData) {
+  if (HoldsCommentMarker(line, comment + 2, "{{AFX_DATA(")) dialogData = true;
+  if (HoldsCommentMarker(line, comment + 2, "}}AFX_DATA")) dialogData = false;
+  return TrimRight(line.substr(0, comment));
 }
 
 // Lines that hold any of "(", ":", "{", "}", "#", "struct ", "typedef ", "enum ", "return " are
@@ -99,15 +106,13 @@ void CClassInfo::Parse(std::string_view text) {
   bool dialogData = false;
   bool classFound = false;
   bool inStruct = false;
+  CSharedText className;
   CLogicalLineReader reader(text);
   while (reader.Next()) {
     std::string_view line = reader.Line();
     if (line.empty()) continue;
-    if (Contains(line, "//")) {
-      if (HoldsCommentMarker(line, "{{AFX_DATA(")) dialogData = true;
-      if (HoldsCommentMarker(line, "}}AFX_DATA")) dialogData = false;
-      line = CutComment(line);
-    }
+    const std::size_t comment = line.find("//");
+    if (comment != std::string_view::npos) line = ReadComment(line, comment, dialogData);
     if (WordAt(line, 0, "struct")) inStruct = true;
     if (inStruct && (Contains(line, "};") || Contains(line, "} ;"))) inStruct = false;
     if (WordAt(line, 0, "class ") && !Contains(line, ";")) {
@@ -116,12 +121,13 @@ void CClassInfo::Parse(std::string_view text) {
         return;
       }
       ReadClassHead(line, *this);
+      className = m_strName;
       classFound = true;
       inStruct = false;
       continue;
     }
     if (classFound && !line.empty() && !inStruct && !HasNonDeclarationMark(line)) {
-      ReadDeclaration(line, dialogData, *this);
+      ReadDeclaration(line, dialogData, className, *this);
     }
   }
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+#include "CSharedText.h"
 
 namespace varnwick {
 
@@ -16,6 +19,10 @@ class CMemberInfo {
  public:
   virtual ~CMemberInfo() = default;
 
+  // Records come from a pool of same-sized slots; see CRecordPool.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* record, std::size_t size) noexcept;
+
   // "%s%s %s" of type, "*" for a pointer, name: the member list's entry text.
   std::string LineText() const;
   // 0 plain, 1 dialog member, 2 pointer, 3 static, 4 const, 5 static const.
@@ -30,7 +37,7 @@ class CMemberInfo {
   bool m_bDialog = false;
   int m_nCheckState = kCheckGenerate;
   std::string m_strType;
-  std::string m_strClass;
+  CSharedText m_strClass;  // the owning class's name, shared by all its members
 };
 
 }  // namespace varnwick

@@ -37,9 +37,16 @@ long IndexOf(std::string_view text, char c) {
 // Where the type ends: the first blank or tab, or just after the first ">" so that a template
 // type keeps its whole argument list. None when the line has no blank or tab after its start.
 std::optional<std::size_t> SplitPoint(std::string_view line) {
-  const long blank = IndexOf(line, ' ');
-  const long tab = IndexOf(line, '\t');
-  const long angle = IndexOf(line, '>');
+  // One pass for the three bytes: three searches of a short line cost more than one walk.
+  long blank = -1;
+  long tab = -1;
+  long angle = -1;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == ' ' && blank < 0) blank = static_cast<long>(i);
+    if (c == '\t' && tab < 0) tab = static_cast<long>(i);
+    if (c == '>' && angle < 0) angle = static_cast<long>(i);
+  }
   if (blank <= 0 && tab <= 0) return std::nullopt;
   long split = blank;
   if (tab >= 0 && tab < split) split = tab;
@@ -126,7 +133,7 @@ int TypeCheckState(std::string_view type, bool inDialogData) {
   return state;
 }
 
-void ReadDeclaration(std::string_view line, bool inDialogData, CClassInfo& record) {
+void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className, CClassInfo& record) {
   LineMarks marks;
   line = TakeQualifiers(TrimLeft(line), marks);
   const std::optional<std::size_t> split = SplitPoint(line);
@@ -157,9 +164,10 @@ void ReadDeclaration(std::string_view line, bool inDialogData, CClassInfo& recor
     if (declarator.empty() || HasBlankOrTab(declarator)) continue;
     if (state != kCheckList && marks.pointer && !PointerKeepsState(type, record)) state = kCheckSkip;
 
-    auto member = std::make_unique<CMemberInfo>();
+    // Default-initialised: make_unique would first zero the whole record, then construct it.
+    std::unique_ptr<CMemberInfo> member(new CMemberInfo);
     member->m_strName = declarator;
-    member->m_strClass = record.m_strName;
+    member->m_strClass = className;
     member->m_strType = type;
     member->m_bPointer = marks.pointer;
     member->m_bStatic = marks.isStatic;

@@ -7,8 +7,9 @@
 namespace varnwick {
 
 // Reads one declaration line of a class body into member records appended to `record`: one per
-// declarator that names a member. `inDialogData` marks members of the dialog-data block.
-void ReadDeclaration(std::string_view line, bool inDialogData, CClassInfo& record);
+// declarator that names a member. `inDialogData` marks members of the dialog-data block;
+// `className` is the record's name, shared by the members.
+void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className, CClassInfo& record);
 
 // The check state a member of type `type` starts with, before the pointer rule.
 int TypeCheckState(std::string_view type, bool inDialogData);

@@ -31,13 +31,16 @@ std::size_t FindFirstSeparator(std::string_view text, std::size_t from) {
   return std::string_view::npos;
 }
 
+// In place: a path is cleaned every time one of its forms is rebuilt, and almost always there is
+// nothing to remove.
 void StripBadChars(std::string& text) {
-  std::erase_if(text, IsBadChar);
+  if (std::any_of(text.begin(), text.end(), IsBadChar)) std::erase_if(text, IsBadChar);
+  std::size_t end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  text.resize(end);
   std::size_t begin = 0;
   while (begin < text.size() && IsBlank(text[begin])) ++begin;
-  std::size_t end = text.size();
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  text = text.substr(begin, end - begin);
+  if (begin > 0) text.erase(0, begin);
 }
 
 std::string CutToBytes(std::string_view text, std::size_t maxBytes) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "CDocumentation.h"
 #include "CHyperLinkEdit.h"
 #include "UiText.h"
 
@@ -14,8 +15,8 @@ CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner) {
   EnsureResources();
   setWindowTitle(QStringLiteral("About Varnwick"));
   CreateControls();
-  // The installed README: readable without a network.
-  const QString target = QUrl::fromLocalFile(QStringLiteral(VARNWICK_DOC_DIR "/README.md")).toString();
+  // The README beside the program: readable without a network.
+  const QString target = QUrl::fromLocalFile(CDocumentation::OfRunningProgram().Readme()).toString();
   m_link->SetLink(target, QUrl(target).path());
 }
 

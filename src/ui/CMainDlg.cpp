@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "CDocumentation.h"
 #include "CHyperLinkEdit.h"
 #include "CMemberGridCtrl.h"
 #include "Generator.h"
@@ -61,7 +62,8 @@ QListWidget* CreateListBox(QWidget* parent, const QString& id) {
 }
 
 QString LinkTarget(const char* file) {
-  return QUrl::fromLocalFile(QStringLiteral(VARNWICK_DOC_DIR "/") + QLatin1String(file)).toString();
+  return QUrl::fromLocalFile(CDocumentation::OfRunningProgram().Folder() + QLatin1Char('/') + QLatin1String(file))
+      .toString();
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Times `varnwick-cli classes` over a generated tree of headers against Universal Ctags and `wc -l`
+# over the same files, in one run, with a warm page cache: the best wall time of RUNS runs and the
+# largest peak RSS of each tool.
+#
+#   bench/tree_bench.sh [-b BUILD] [-t TREE] [-r RUNS] [-c NAME=CLI]...
+#
+# Each -c adds a command-line tool to time beside the build's own (e.g. an older build, to put
+# before and after side by side); without one only BUILD/bin/varnwick-cli is timed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build
+tree=${TMPDIR:-/tmp}/varnwick-header-tree
+runs=5
+clis=()
+while getopts "b:t:r:c:" option; do
+  case $option in
+    b) build=$OPTARG ;;
+    t) tree=$OPTARG ;;
+    r) runs=$OPTARG ;;
+    c) clis+=("$OPTARG") ;;
+    *) sed -n '2,10p' "$0"; exit 2 ;;
+  esac
+done
+[ ${#clis[@]} -eq 0 ] && clis=("varnwick=$build/bin/varnwick-cli")
+
+scripts/deps time universal-ctags
+[ -d "$tree" ] || "$build/bin/varnwick-bench-make-tree" "$tree"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+find "$tree" -type d | LC_ALL=C sort >"$work/folders"
+find "$tree" -type f -name '*.h' -print0 >"$work/files0"
+mapfile -t folders <"$work/folders"
+find "$tree" -type f -name '*.h' -print0 | xargs -0 cat >/dev/null  # warm the page cache
+
+declare -A best rss commands
+names=()
+add_tool() { names+=("$1"); commands[$1]=$2; best[$1]=999999; rss[$1]=0; }
+for cli in "${clis[@]}"; do add_tool "${cli%%=*}" "${cli#*=} classes \"\${folders[@]}\""; done
+add_tool ctags "ctags --languages=C++ --langmap=C++:+.h --kinds-C++=+m -f - -R \"$tree\""
+add_tool wc "wc -l --files0-from=\"$work/files0\""
+
+# Wall time from the shell's clock (finer than time's 10 ms), peak RSS from /usr/bin/time.
+time_once() {
+  local name=$1 start end ms kb
+  start=$EPOCHREALTIME
+  eval "/usr/bin/time -f %M -o \"$work/rss\" ${commands[$name]}" >"$work/out.$name" 2>"$work/err.$name"
+  end=$EPOCHREALTIME
+  ms=$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%d", (e - s) * 1000 }')
+  kb=$(tail -1 "$work/rss")
+  ((ms < best[$name])) && best[$name]=$ms
+  ((kb > rss[$name])) && rss[$name]=$kb
+  return 0
+}
+
+for ((run = 0; run < runs; run++)); do
+  for name in "${names[@]}"; do time_once "$name"; done
+done
+
+printf '%s headers, %s bytes, %s folders; best of %s runs\n' "$(tr -cd '\0' <"$work/files0" | wc -c)" \
+  "$(xargs -0 cat <"$work/files0" | wc -c)" "${#folders[@]}" "$runs"
+printf '%-12s %9s %9s %10s %10s %9s\n' tool ms "peak MB" "vs ctags" "vs wc" lines
+for name in "${names[@]}"; do
+  awk -v n="$name" -v ms="${best[$name]}" -v kb="${rss[$name]}" -v c="${best[ctags]}" -v w="${best[wc]}" \
+      -v lines="$(wc -l <"$work/out.$name")" \
+      'BEGIN { printf "%-12s %9d %9.1f %9.1fx %9.2fx %9d\n", n, ms, kb / 1024, c / (ms ? ms : 1), ms / (w ? w : 1), lines }'
+done

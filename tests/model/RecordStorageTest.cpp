@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "CClassInfo.h"
+#include "CRecordPool.h"
+#include "CSharedText.h"
+
+namespace varnwick {
+namespace {
+
+struct Slab {
+  char bytes[40];
+};
+
+TEST(RecordStorageTest, PoolSlotsAreDistinctWhileLiveAndReusedOnceFreed) {
+  std::vector<void*> live;
+  for (int i = 0; i < 2000; ++i) live.push_back(CRecordPool<Slab>::Allocate());  // spans several blocks
+  std::vector<char*> sorted;
+  for (void* slot : live) sorted.push_back(static_cast<char*>(slot));
+  std::sort(sorted.begin(), sorted.end());
+  for (std::size_t i = 1; i < sorted.size(); ++i) {
+    EXPECT_GE(sorted[i] - sorted[i - 1], static_cast<long>(sizeof(Slab))) << "slots overlap";
+  }
+  void* freed = live.back();
+  live.pop_back();
+  CRecordPool<Slab>::Free(freed);
+  EXPECT_EQ(CRecordPool<Slab>::Allocate(), freed);
+  for (void* slot : live) CRecordPool<Slab>::Free(slot);
+}
+
+TEST(RecordStorageTest, MembersParsedOnOneThreadLiveOnAndDieOnAnother) {
+  std::unique_ptr<CClassInfo> record;
+  std::thread parser([&record] {
+    record = std::make_unique<CClassInfo>();
+    record->LoadFromText("class CAnOrderDialogClass : public CDialog\r\n{\r\n\tint m_a, m_b;\r\n\tCString m_str;\r\n};\r\n");
+  });
+  parser.join();
+  ASSERT_EQ(record->m_pMembers.size(), 3u);
+  for (const auto& member : record->m_pMembers) {
+    EXPECT_EQ(static_cast<const std::string&>(member->m_strClass), "CAnOrderDialogClass");
+  }
+  EXPECT_EQ(record->m_pMembers[2]->LineText(), "CString m_str");
+  record.reset();
+  // The slots freed here serve this thread's next records.
+  CClassInfo again;
+  ASSERT_TRUE(again.LoadFromText("class CAgain\r\n{\r\n\tlong m_n;\r\n"));
+  EXPECT_EQ(again.m_pMembers.front()->m_strName, "m_n");
+}
+
+TEST(RecordStorageTest, SharedTextIsCopiedByHoldersAndReplacedForOneOnly) {
+  CSharedText name("CCustomerAccountView");
+  CSharedText copy = name;
+  CSharedText empty;
+  EXPECT_EQ(copy.Text(), "CCustomerAccountView");
+  EXPECT_EQ(&copy.Text(), &name.Text());  // one text, two holders
+  copy = std::string("COther");
+  EXPECT_EQ(name.Text(), "CCustomerAccountView");
+  EXPECT_EQ(copy.Text(), "COther");
+  EXPECT_EQ(empty.Text(), "");
+  EXPECT_FALSE(copy == name);
+  EXPECT_TRUE(CSharedText("COther") == copy);
+}
+
+}  // namespace
+}  // namespace varnwick
