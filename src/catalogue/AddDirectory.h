@@ -14,7 +14,8 @@ class CAddDirectoryListener {
   virtual void OnFileRead(const std::string& path, bool foundClasses) = 0;
 };
 
-// The search pattern for a folder's headers: the folder, a separator unless it ends with one, "*.h".
+// The search pattern for a folder's headers: the folder, the platform's separator unless it ends
+// with either one, "*.h".
 std::string HeaderPattern(std::string_view folder);
 
 // Reads every "*.h" file directly inside `folder` (not its subfolders), in name order. A header

@@ -9,6 +9,14 @@ namespace varnwick {
 
 class CUNCActor;
 
+// The separator of the platform's own paths, which paths built here (a folder's search pattern)
+// should use.
+#ifdef _WIN32
+inline constexpr char kNativeSeparator = '\\';
+#else
+inline constexpr char kNativeSeparator = '/';
+#endif
+
 // A path held as its full text and as four parts (server, share, directory, file); each form is
 // brought up to date from the other only when it is asked for. Both "/" and "\" are separators on
 // input; the separator mode decides which one the path adds itself.

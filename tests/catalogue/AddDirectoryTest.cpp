@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "AddDirectory.h"
+#include "CUNCPath.h"
 #include "HeaderFile.h"
 #include "TempDir.h"
 
@@ -18,8 +19,13 @@ struct RecordingListener : CAddDirectoryListener {
 
 std::string OneClass(const std::string& name) { return "class " + name + "\n{\nint m_a;\n};\n"; }
 
+// A header's path as the walk answers it: the folder joined with the platform's separator.
+std::string Walked(const TempDir& dir, const std::string& name) {
+  return dir.Path() + kNativeSeparator + name;
+}
+
 TEST(AddDirectoryTest, PatternAddsASeparatorOnlyWhenMissing) {
-  EXPECT_EQ(HeaderPattern("/src"), "/src/*.h");
+  EXPECT_EQ(HeaderPattern("/src"), std::string("/src") + kNativeSeparator + "*.h");
   EXPECT_EQ(HeaderPattern("/src/"), "/src/*.h");
   EXPECT_EQ(HeaderPattern("C:\\src\\"), "C:\\src\\*.h");
 }
@@ -41,7 +47,8 @@ TEST(AddDirectoryTest, ReadsEachHeaderOfTheFolderOnceInNameOrder) {
   for (std::size_t i = 0; i < catalogue.Size(); ++i) names.push_back(catalogue.At(i).m_strName);
   EXPECT_EQ(names, (std::vector<std::string>{"CUpper", "CA", "CB"}));
   const std::vector<std::pair<std::string, bool>> expected = {
-      {dir / "C.H", true}, {dir / "a.h", true}, {dir / "b.h", true}, {dir / "empty.h", false}};
+      {Walked(dir, "C.H"), true}, {Walked(dir, "a.h"), true}, {Walked(dir, "b.h"), true},
+      {Walked(dir, "empty.h"), false}};
   EXPECT_EQ(listener.reads, expected);
   EXPECT_EQ(catalogue.LastClass(), "CB") << "the first class of the last header that had one";
 }
