@@ -5,12 +5,13 @@
 
 namespace varnwick {
 
-CMainApp::CMainApp(const QStringList& arguments)
-    // The words after the program name make up one path, as the command line gave it.
-    : m_strStartupFile(ToBytes(arguments.join(QLatin1Char(' ')))) {}
+CMainApp::CMainApp(const QStringList& arguments) {
+  // Each argument verbatim: a file manager passes one per file, quotes and blanks included.
+  for (const QString& argument : arguments) m_startupFiles.push_back(ToBytes(argument));
+}
 
 int CMainApp::Run() {
-  CMainDlg dialog(m_strStartupFile);
+  CMainDlg dialog(m_startupFiles);
   dialog.exec();
   return 0;
 }

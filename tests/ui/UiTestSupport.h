@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +23,14 @@ class CFakeDialogs : public CDialogs {
     folderTitles.push_back(title);
     return nextFolder;
   }
-  void Message(QWidget*, const QString& text) override { messages.push_back(text); }
+  void Message(QWidget* owner, const QString& text) override {
+    messages.push_back(text);
+    ownerShownForMessage.push_back(owner != nullptr && owner->isVisible());
+  }
+  bool Ask(QWidget*, const QString& question) override {
+    questions.push_back(question);
+    return answerYes;
+  }
   void ShowText(QWidget*, const GeneratedText& text) override { texts.push_back(text); }
   void ShowLegend(QWidget*) override { ++legends; }
   void ShowAbout(QWidget*) override { ++abouts; }
@@ -35,9 +43,12 @@ class CFakeDialogs : public CDialogs {
   std::optional<std::string> nextFile;
   std::optional<std::string> nextFolder;
   QAction* chooseAction = nullptr;
+  bool answerYes = false;
 
   std::vector<std::string> folderTitles;
   std::vector<QString> messages;
+  std::vector<bool> ownerShownForMessage;
+  std::vector<QString> questions;
   std::vector<GeneratedText> texts;
   std::vector<QPoint> menuPoints;
   QMenu* shownMenu = nullptr;

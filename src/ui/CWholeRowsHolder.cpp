@@ -1,0 +1,29 @@
+#include "CWholeRowsHolder.h"
+
+#include <QResizeEvent>
+
+#include "CListBox.h"
+
+namespace varnwick {
+
+CWholeRowsHolder::CWholeRowsHolder(CListBox* list, int minimumRows, QWidget* parent)
+    : QWidget(parent), m_list(list), m_nMinimumRows(minimumRows) {
+  m_list->setParent(this);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize CWholeRowsHolder::sizeHint() const {
+  return QSize(m_list->sizeHint().width(), m_list->HeightForRows(m_nMinimumRows));
+}
+
+QSize CWholeRowsHolder::minimumSizeHint() const {
+  return QSize(m_list->minimumSizeHint().width(), m_list->HeightForRows(m_nMinimumRows));
+}
+
+void CWholeRowsHolder::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int rows = std::max(m_nMinimumRows, (height() - m_list->HeightForRows(0)) / m_list->RowHeight());
+  m_list->setGeometry(0, 0, width(), m_list->HeightForRows(rows));
+}
+
+}  // namespace varnwick
