@@ -13,10 +13,6 @@ namespace varnwick {
 
 namespace {
 
-// The window is brought up to date at most this often: the list still visibly grows and Cancel
-// answers at once, but painting does not outweigh reading.
-constexpr qint64 kRefreshIntervalMs = 30;
-
 bool IsUserInput(QEvent::Type type) {
   switch (type) {
     case QEvent::MouseButtonPress:
@@ -42,6 +38,11 @@ CFolderReader::CFolderReader(CCatalogue& catalogue, CClassListBox& classList, CR
                              QWidget& window)
     : QObject(&window), m_catalogue(catalogue), m_classList(classList), m_progress(progress), m_window(window) {}
 
+void CFolderReader::SetTiming(qint64 progressDelayMs, qint64 refreshIntervalMs) {
+  m_nProgressDelayMs = progressDelayMs;
+  m_nRefreshIntervalMs = refreshIntervalMs;
+}
+
 std::optional<std::string> CFolderReader::Read(const std::string& folder, CFolderDepth depth,
                                                const CClassFilter& filter) {
   m_filter = &filter;
@@ -50,7 +51,7 @@ std::optional<std::string> CFolderReader::Read(const std::string& folder, CFolde
   m_nFiles = 0;
   m_nFirstNew = m_nShownRecords = m_catalogue.Size();
   m_pendingSelection = nullptr;
-  m_nLastRefresh = 0;
+  m_nLastRefresh = -m_nRefreshIntervalMs;
   m_clock.start();
   // Scrolling to each new selection lays out the whole list; it is done only when refreshing.
   m_classList.setAutoScroll(false);
@@ -91,7 +92,7 @@ void CFolderReader::OnFileRead(const std::string& /*path*/, bool foundClasses) {
     if (named != nullptr) m_pendingSelection = named;
   }
   const qint64 now = m_clock.elapsed();
-  if (now - m_nLastRefresh >= kRefreshIntervalMs) {
+  if (now - m_nLastRefresh >= m_nRefreshIntervalMs) {
     m_nLastRefresh = now;
     Refresh();
   }
@@ -102,7 +103,7 @@ void CFolderReader::Refresh() {
     m_classList.SelectRow(static_cast<std::size_t>(m_classList.row(m_pendingSelection)));
     m_classList.scrollToItem(m_pendingSelection);
   }
-  if (m_clock.elapsed() >= kProgressDelayMs) {
+  if (m_clock.elapsed() >= m_nProgressDelayMs) {
     m_progress.SetCounts(m_nFiles, m_catalogue.Size() - m_nFirstNew);
     m_progress.show();
   }

@@ -25,6 +25,9 @@ class CFolderReader : public QObject, private CAddDirectoryListener {
 
  public:
   static constexpr qint64 kProgressDelayMs = 500;
+  // The window is brought up to date at most this often: the list still visibly grows and Cancel
+  // answers at once, but painting does not outweigh reading.
+  static constexpr qint64 kRefreshIntervalMs = 30;
 
   CFolderReader(CCatalogue& catalogue, CClassListBox& classList, CReadProgress& progress, QWidget& window);
 
@@ -33,6 +36,8 @@ class CFolderReader : public QObject, private CAddDirectoryListener {
   // ended the read, if one did.
   std::optional<std::string> Read(const std::string& folder, CFolderDepth depth, const CClassFilter& filter);
   bool IsReading() const { return m_bReading; }
+  // For tests, which read small folders in a moment.
+  void SetTiming(qint64 progressDelayMs, qint64 refreshIntervalMs);
   bool WasCancelled() const { return m_bCancelled; }
   void Cancel() { m_bCancelled = true; }
 
@@ -59,6 +64,8 @@ class CFolderReader : public QObject, private CAddDirectoryListener {
   QListWidgetItem* m_pendingSelection = nullptr;  // the entry a refill would select now
   QElapsedTimer m_clock;
   qint64 m_nLastRefresh = 0;
+  qint64 m_nProgressDelayMs = kProgressDelayMs;
+  qint64 m_nRefreshIntervalMs = kRefreshIntervalMs;
 };
 
 }  // namespace varnwick

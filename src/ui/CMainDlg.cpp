@@ -130,6 +130,7 @@ void CMainDlg::CreateControls() {
   m_link->setObjectName(QStringLiteral("1010"));
   m_link->setFixedHeight(units.Y(12));
   m_link->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  m_link->setAcceptDrops(false);  // a drop over the link is the window's
 
   m_progress = new CReadProgress(m_client);
   m_progress->hide();

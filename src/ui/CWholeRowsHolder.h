@@ -21,6 +21,8 @@ class CWholeRowsHolder : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  int MinimumRows() const;
+
   CListBox* m_list;
   int m_nMinimumRows;
 };
