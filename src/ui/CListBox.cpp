@@ -2,6 +2,7 @@
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -40,6 +41,10 @@ CListBox::CListBox(QWidget* parent, const QString& id) : QListWidget(parent) {
 int CListBox::RowHeight() const { return fontMetrics().height() + 2; }
 
 int CListBox::HeightForRows(int rows) const { return rows * RowHeight() + 2 * frameWidth(); }
+
+QSize CListBox::minimumSizeHint() const {
+  return QSize(QListWidget::minimumSizeHint().width(), verticalScrollBar()->sizeHint().height() + 2 * frameWidth());
+}
 
 bool CListBox::IsCut(const QListWidgetItem* item) const {
   // The style keeps this margin on each side of an entry's text.

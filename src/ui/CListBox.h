@@ -28,6 +28,8 @@ class CListBox : public QListWidget {
   int HeightForRows(int rows) const;
   // Whether the list's width cuts the entry's text.
   bool IsCut(const QListWidgetItem* item) const;
+  // As high as the vertical scroll bar needs: the list never shows a horizontal one.
+  QSize minimumSizeHint() const override;
   // Adds an entry for a record at the end, or before `row`.
   QListWidgetItem* AddRecord(const QString& text, const void* record, int row = -1);
 
