@@ -20,12 +20,13 @@
 #include "CDocumentation.h"
 #include "CFolderReader.h"
 #include "CHyperLinkEdit.h"
+#include "CMainMenus.h"
 #include "CMemberGridCtrl.h"
+#include "CMemberViews.h"
 #include "CReadProgress.h"
 #include "CWholeRowsHolder.h"
 #include "Generator.h"
 #include "HeaderFile.h"
-#include "ListOrder.h"
 #include "MemberStates.h"
 #include "UiText.h"
 
@@ -33,17 +34,7 @@ namespace varnwick {
 
 namespace {
 
-enum Command : int {
-  kClassAdd = 32771,
-  kClassDelete = 32772,
-  kClassDeleteAll = 32773,
-  kClassAddDirectory = 32774,
-  kGenerateHeading = 32796,
-  kCheckPtrList = 32797,
-  kAbout = 32798,
-  kClassAddDirectoryTree = 32799,
-  kClassReload = 32800,
-};
+using Command = CMainMenus;
 
 // The keyboard opens the context menu this far inside the client area's corner.
 constexpr int kMenuKeyOffset = 5;
@@ -73,15 +64,13 @@ bool IsEnterKey(const QKeyEvent* event) {
 }  // namespace
 
 CMainDlg::CMainDlg(std::vector<std::string> startupFiles, std::shared_ptr<CDialogs> dialogs, QWidget* parent)
-    : QDialog(parent), m_dialogs(dialogs ? std::move(dialogs) : std::make_shared<CDialogs>()) {
+    : QDialog(parent), m_dialogs(dialogs ? std::move(dialogs) : std::make_shared<CDialogs>()), m_menus(this) {
   EnsureResources();
   setWindowTitle(QStringLiteral("Varnwick"));
   setWindowIcon(QIcon(QStringLiteral(":/res/varnwick.png")));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   CreateControls();
-  CreateMenuBar();
-  CreateContextMenu();
   LayOut();
   ConnectSignals();
   ConfigureGrid();
@@ -114,6 +103,7 @@ void CMainDlg::CreateControls() {
   m_memberHolder = new CWholeRowsHolder(m_memberList, kMemberListMinimumRows, m_client);
   m_grid = new CMemberGridCtrl(m_client);
   m_grid->setObjectName(QStringLiteral("1003"));
+  m_memberViews = std::make_unique<CMemberViews>(*m_memberList, *m_grid);
 
   m_checkPtrList = new QCheckBox(QStringLiteral("Enable looking for CPtrList"), m_client);
   m_checkPtrList->setObjectName(QStringLiteral("1006"));
@@ -206,81 +196,14 @@ void CMainDlg::LayOut() {
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(0, 0, 0, 0);
   window->setSpacing(0);
-  window->setMenuBar(m_menuBar);
+  window->setMenuBar(m_menus.MenuBar());
   window->addWidget(m_client);
   // It opens at the size of dialog 102.
-  resize(QSize(units.X(331), m_menuBar->sizeHint().height() + units.Y(145)).expandedTo(minimumSizeHint()));
-}
-
-QAction* CMainDlg::AddCommand(QMenu& menu, const QString& text, int commandId) {
-  QAction* action = menu.addAction(text);
-  action->setData(commandId);
-  m_commands.emplace_back(action, commandId);
-  return action;
-}
-
-void CMainDlg::AddGenerateItems(QMenu& menu) {
-  const auto add = [&](QMenu& into, GeneratorKind kind) {
-    for (const GeneratorInfo& info : AllGenerators()) {
-      if (info.kind != kind) continue;
-      AddCommand(into, QString::fromUtf8(info.menuText.data(), static_cast<qsizetype>(info.menuText.size())),
-                 info.commandId);
-    }
-  };
-  add(menu, GeneratorKind::Serialize);
-  add(menu, GeneratorKind::ModalDialog);
-  QMenu* operators = menu.addMenu(QStringLiteral("Operator"));
-  for (GeneratorKind kind : {GeneratorKind::Assign, GeneratorKind::Equal, GeneratorKind::Less,
-                             GeneratorKind::Greater, GeneratorKind::Store, GeneratorKind::Load})
-    add(*operators, kind);
-  QMenu* members = menu.addMenu(QStringLiteral("Members"));
-  add(*members, GeneratorKind::MembersList);
-  add(*members, GeneratorKind::MembersValues);
-  QMenu* copy = menu.addMenu(QStringLiteral("Copy Constructor"));
-  add(*copy, GeneratorKind::CopyAssign);
-  add(*copy, GeneratorKind::CopyMembers);
-}
-
-void CMainDlg::CreateMenuBar() {
-  m_menuBar = new QMenuBar(this);
-  m_menuBar->setNativeMenuBar(false);
-  QMenu* classMenu = m_menuBar->addMenu(QStringLiteral("Class"));
-  AddCommand(*classMenu, QStringLiteral("Add"), kClassAdd)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddCommand(*classMenu, QStringLiteral("Add Directory"), kClassAddDirectory)
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-  AddCommand(*classMenu, QStringLiteral("Add Directory Tree"), kClassAddDirectoryTree);
-  AddCommand(*classMenu, QStringLiteral("Delete"), kClassDelete);
-  AddCommand(*classMenu, QStringLiteral("Delete All"), kClassDeleteAll);
-  classMenu->addSeparator();
-  AddCommand(*classMenu, QStringLiteral("Reload"), kClassReload)->setShortcut(QKeySequence(Qt::Key_F5));
-  AddGenerateItems(*m_menuBar->addMenu(QStringLiteral("Generate")));
-  AddCommand(*m_menuBar->addMenu(QStringLiteral("Settings")), QStringLiteral("Check CTypedPtrList"),
-             kCheckPtrList);
-  AddCommand(*m_menuBar->addMenu(QStringLiteral("About")), QStringLiteral("About"), kAbout);
-}
-
-void CMainDlg::CreateContextMenu() {
-  m_contextMenu = new QMenu(QStringLiteral("_POPUP_"), this);
-  AddCommand(*m_contextMenu, QStringLiteral("Add Class"), kClassAdd);
-  AddCommand(*m_contextMenu, QStringLiteral("Add Directory"), kClassAddDirectory);
-  AddCommand(*m_contextMenu, QStringLiteral("Add Directory Tree"), kClassAddDirectoryTree);
-  AddCommand(*m_contextMenu, QStringLiteral("Delete Class"), kClassDelete);
-  AddCommand(*m_contextMenu, QStringLiteral("Delete All"), kClassDeleteAll);
-  m_contextMenu->addSeparator();
-  // The heading cannot be chosen, yet reads like the items around it: the menu's inactive
-  // colours are its active ones, and no other item of it is ever inactive.
-  QAction* heading = AddCommand(*m_contextMenu, QStringLiteral("---- Generate ----"), kGenerateHeading);
-  heading->setEnabled(false);
-  QPalette colours = m_contextMenu->palette();
-  for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-    colours.setColor(QPalette::Disabled, role, colours.color(QPalette::Active, role));
-  colours.setColor(QPalette::Disabled, QPalette::Light, colours.color(QPalette::Active, QPalette::Window));
-  m_contextMenu->setPalette(colours);
-  AddGenerateItems(*m_contextMenu);
+  resize(QSize(units.X(331), m_menus.MenuBar()->sizeHint().height() + units.Y(145)).expandedTo(minimumSizeHint()));
 }
 
 void CMainDlg::ConnectSignals() {
-  connect(m_menuBar, &QMenuBar::triggered, this, [this](QAction* action) { RunCommand(action->data().toInt()); });
+  connect(m_menus.MenuBar(), &QMenuBar::triggered, this, [this](QAction* action) { RunCommand(action->data().toInt()); });
   connect(m_quit, &QPushButton::clicked, this, &QDialog::accept);
   connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_help, &QPushButton::clicked, this, &CMainDlg::OnHelp);
@@ -294,7 +217,7 @@ void CMainDlg::ConnectSignals() {
     m_filter->selectAll();
   });
   connect(new QShortcut(QKeySequence::Delete, m_classList, nullptr, nullptr, Qt::WidgetShortcut),
-          &QShortcut::activated, this, [this] { RunCommand(kClassDelete); });
+          &QShortcut::activated, this, [this] { RunCommand(Command::kClassDelete); });
   connect(m_progress, &CReadProgress::CancelClicked, m_reader, &CFolderReader::Cancel);
   connect(m_dropTarget, &CDropTarget::Dropped, this, &CMainDlg::OnDropped);
   // Shift+F10 opens the context menu whichever control has the focus.
@@ -338,14 +261,14 @@ void CMainDlg::RunCommand(int commandId) {
   // A folder being read takes no other command, whichever way it comes.
   if (IsReadingFolder()) return;
   switch (commandId) {
-    case kClassAdd: OnClassAdd(); return;
-    case kClassAddDirectory: OnClassAddDirectory(); return;
-    case kClassAddDirectoryTree: OnClassAddDirectoryTree(); return;
-    case kClassDelete: OnClassDelete(); return;
-    case kClassDeleteAll: OnClassDeleteAll(); return;
-    case kClassReload: OnClassReload(); return;
-    case kCheckPtrList: OnCheckPtrList(); return;
-    case kAbout: OnAbout(); return;
+    case Command::kClassAdd: OnClassAdd(); return;
+    case Command::kClassAddDirectory: OnClassAddDirectory(); return;
+    case Command::kClassAddDirectoryTree: OnClassAddDirectoryTree(); return;
+    case Command::kClassDelete: OnClassDelete(); return;
+    case Command::kClassDeleteAll: OnClassDeleteAll(); return;
+    case Command::kClassReload: OnClassReload(); return;
+    case Command::kCheckPtrList: OnCheckPtrList(); return;
+    case Command::kAbout: OnAbout(); return;
     default: OnGenerate(commandId); return;
   }
 }
@@ -358,51 +281,25 @@ const CClassInfo* CMainDlg::SelectedClass() const { return m_classList->Selected
 
 void CMainDlg::FillClassList() { m_classList->Show(m_catalogue, m_catalogue.FillClassList(m_filter->Filter())); }
 
-void CMainDlg::ClearMemberViews() {
-  m_memberList->clear();
-  m_grid->DeleteAllItems();
-  m_pShownClass = nullptr;
-}
-
-void CMainDlg::ShowMembers(const CClassInfo* record) {
-  if (record == nullptr) return;
-  ClearMemberViews();
-  for (const CMemberInfo* member : MemberListOrder(*record)) m_memberList->AddRecord(ToQString(member->LineText()), member);
-  for (const auto& member : record->m_pMembers) {
-    const int row = m_grid->AppendRow(member->m_strType, member->IconIndex());
-    m_grid->SetItemText(row, 1, member->m_strName);
-    m_grid->SetCheckState(row, member->ShownCheckState());
-  }
-  m_pShownClass = record;
-}
-
 void CMainDlg::ShowSelectedClass() {
   if (const CClassInfo* record = SelectedClass())
-    ShowMembers(record);
+    m_memberViews->Show(record);
   else
-    ClearMemberViews();
+    m_memberViews->Clear();
 }
 
-void CMainDlg::OnSelchangeClassList() {
-  if (const CClassInfo* record = SelectedClass()) ShowMembers(record);
-}
+void CMainDlg::OnSelchangeClassList() { m_memberViews->Show(SelectedClass()); }
 
 void CMainDlg::OnFilterChanged() {
   FillClassList();
   // The grid keeps the user's ticks while the selection stays on the same class.
-  if (SelectedClass() != m_pShownClass) ShowSelectedClass();
+  if (SelectedClass() != m_memberViews->ShownClass()) ShowSelectedClass();
 }
 
-std::vector<const CMemberInfo*> CMainDlg::MembersInListOrder() const {
-  std::vector<const CMemberInfo*> members;
-  members.reserve(static_cast<std::size_t>(m_memberList->count()));
-  for (int row = 0; row < m_memberList->count(); ++row)
-    members.push_back(RecordOf<const CMemberInfo>(m_memberList->item(row)));
-  return members;
-}
+std::vector<const CMemberInfo*> CMainDlg::MembersInListOrder() const { return m_memberViews->MembersInListOrder(); }
 
 int CMainDlg::FindMemberState(const std::string& name) const {
-  return varnwick::FindMemberState(m_grid->MemberRows(), name);
+  return varnwick::FindMemberState(m_memberViews->GridRows(), name);
 }
 
 bool CMainDlg::AddFile(const std::string& path, bool& tooLarge, bool deferred) {
@@ -511,7 +408,7 @@ void CMainDlg::OnGenerate(int commandId) {
   const GeneratorInfo* generator = FindGeneratorByCommand(commandId);
   const CClassInfo* record = SelectedClass();
   if (generator == nullptr || record == nullptr) return;
-  const std::vector<CMemberRow> rows = m_grid->MemberRows();
+  const std::vector<CMemberRow> rows = m_memberViews->GridRows();
   const MemberStateLookup state = [&rows](const std::string& name) {
     return varnwick::FindMemberState(rows, name);
   };
@@ -573,7 +470,7 @@ QPoint CMainDlg::KeyboardMenuPoint() const {
 
 void CMainDlg::OpenContextMenu(const QPoint& screenPoint) {
   if (IsReadingFolder()) return;
-  QAction* chosen = m_dialogs->PopupMenu(*m_contextMenu, screenPoint);
+  QAction* chosen = m_dialogs->PopupMenu(*m_menus.ContextMenu(), screenPoint);
   if (chosen != nullptr && chosen->isEnabled()) RunCommand(chosen->data().toInt());
 }
 

@@ -11,6 +11,7 @@
 #include "CCatalogue.h"
 #include "CDialogs.h"
 #include "CDropTarget.h"
+#include "CMainMenus.h"
 
 class QAction;
 class QCheckBox;
@@ -27,6 +28,7 @@ class CFolderReader;
 class CHyperLinkEdit;
 class CListBox;
 class CMemberGridCtrl;
+class CMemberViews;
 class CReadProgress;
 
 // The program's one window: the loaded classes, the members of the selected class, the setting
@@ -53,8 +55,8 @@ class CMainDlg : public QDialog {
   // The state the grid shows for a member name; 1 when no row shows it.
   int FindMemberState(const std::string& name) const;
   // The context menu as it opens, for whoever shows or inspects it.
-  QMenu* ContextMenu() const { return m_contextMenu; }
-  QMenuBar* MenuBar() const { return m_menuBar; }
+  QMenu* ContextMenu() const { return m_menus.ContextMenu(); }
+  QMenuBar* MenuBar() const { return m_menus.MenuBar(); }
   // Where Shift+F10 and the Menu key open the context menu, in screen coordinates.
   QPoint KeyboardMenuPoint() const;
   bool IsReadingFolder() const;
@@ -85,10 +87,6 @@ class CMainDlg : public QDialog {
  private:
   void CreateControls();
   void LayOut();
-  void CreateMenuBar();
-  void CreateContextMenu();
-  void AddGenerateItems(QMenu& menu);
-  QAction* AddCommand(QMenu& menu, const QString& text, int commandId);
   void ConnectSignals();
   void ConfigureGrid();
   void LoadStartupFiles(const std::vector<std::string>& files);
@@ -98,9 +96,7 @@ class CMainDlg : public QDialog {
 
   // Catalogue views.
   void FillClassList();
-  void ShowMembers(const CClassInfo* record);
   void ShowSelectedClass();
-  void ClearMemberViews();
   // Reads a header into the catalogue; false when it has no class. A header over the size limit
   // shows its message (at once, or with `deferred` once the window shows) and sets `tooLarge`.
   bool AddFile(const std::string& path, bool& tooLarge, bool deferred = false);
@@ -112,13 +108,11 @@ class CMainDlg : public QDialog {
   std::shared_ptr<CDialogs> m_dialogs;
   CCatalogue m_catalogue;
   bool m_bCheckPtrList = true;
-  const CClassInfo* m_pShownClass = nullptr;  // whose members the member views show
   std::vector<QString> m_deferredMessages;    // start-up messages, shown once the window is
   bool m_bCloseAfterRead = false;
+  CMainMenus m_menus;
 
   QWidget* m_client = nullptr;
-  QMenuBar* m_menuBar = nullptr;
-  QMenu* m_contextMenu = nullptr;
   QPushButton* m_quit = nullptr;
   QPushButton* m_cancel = nullptr;
   CClassFilterEdit* m_filter = nullptr;
@@ -126,6 +120,7 @@ class CMainDlg : public QDialog {
   CListBox* m_memberList = nullptr;
   QWidget* m_memberHolder = nullptr;
   CMemberGridCtrl* m_grid = nullptr;
+  std::unique_ptr<CMemberViews> m_memberViews;
   QCheckBox* m_checkPtrList = nullptr;
   QWidget* m_separator = nullptr;
   QPushButton* m_help = nullptr;
@@ -134,7 +129,6 @@ class CMainDlg : public QDialog {
   CReadProgress* m_progress = nullptr;
   CFolderReader* m_reader = nullptr;
   CDropTarget* m_dropTarget = nullptr;
-  std::vector<std::pair<QAction*, int>> m_commands;
 };
 
 }  // namespace varnwick
