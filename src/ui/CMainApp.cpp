@@ -11,8 +11,9 @@ CMainApp::CMainApp(const QStringList& arguments) {
 }
 
 int CMainApp::Run() {
-  CMainDlg dialog(m_startupFiles);
-  dialog.exec();
+  // Kept to the end of the process, which ends as soon as the window closes (see main).
+  auto* dialog = new CMainDlg(m_startupFiles);
+  dialog->exec();
   return 0;
 }
 

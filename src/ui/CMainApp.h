@@ -13,7 +13,8 @@ class CMainApp {
   explicit CMainApp(const QStringList& arguments);
 
   const std::vector<std::string>& StartupFiles() const { return m_startupFiles; }
-  // Runs the main window until it closes; answers the program's exit code.
+  // Runs the main window until it closes; answers the program's exit code. The window and its
+  // catalogue are not freed: the program ends with them.
   int Run();
 
  private:
