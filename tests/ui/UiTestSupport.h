@@ -7,11 +7,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "CDialogs.h"
+#include "CMainDlg.h"
 
 namespace varnwick::test {
 
@@ -72,6 +74,14 @@ class CHeaderFolder {
  private:
   QTemporaryDir m_dir;
 };
+
+// The main window on a start-up file (none when empty), with every modal window faked, shown.
+inline std::unique_ptr<CMainDlg> OpenShownWindow(const std::string& startup, std::shared_ptr<CFakeDialogs> fake) {
+  auto window = std::make_unique<CMainDlg>(startup, std::move(fake));
+  window->show();
+  if (!QTest::qWaitForWindowExposed(window.get())) qFatal("the main window was not shown");
+  return window;
+}
 
 // Finds the action of a command among a menu and its submenus.
 inline QAction* FindCommand(const QList<QAction*>& actions, int commandId) {

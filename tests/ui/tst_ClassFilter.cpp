@@ -28,10 +28,7 @@ class TestClassFilter : public QObject {
 
   std::unique_ptr<CMainDlg> Open(const std::string& startup) {
     m_fake = std::make_shared<CFakeDialogs>();
-    auto dlg = std::make_unique<CMainDlg>(startup, m_fake);
-    dlg->show();
-    if (!QTest::qWaitForWindowExposed(dlg.get())) qFatal("window not shown");
-    return dlg;
+    return OpenShownWindow(startup, m_fake);
   }
   static QLineEdit* Filter(CMainDlg& dlg) { return dlg.findChild<QLineEdit*>("classFilter"); }
   static QListWidget* ClassList(CMainDlg& dlg) { return dlg.findChild<QListWidget*>("1000"); }
