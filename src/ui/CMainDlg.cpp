@@ -129,9 +129,8 @@ void CMainDlg::CreateControls() {
 
   // The dialog's tab order, the filter before the list it filters. Layouts re-parent the
   // controls, so the order is set rather than left to creation.
-  const QWidget* order[] = {m_quit, m_filter, m_classList, m_memberList, m_grid, m_checkPtrList, m_help};
-  for (std::size_t i = 1; i < std::size(order); ++i)
-    QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+  QWidget* const order[] = {m_quit, m_filter, m_classList, m_memberList, m_grid, m_checkPtrList, m_help};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void CMainDlg::LayOut() {
@@ -252,9 +251,10 @@ void CMainDlg::showEvent(QShowEvent* event) {
 }
 
 void CMainDlg::ShowDeferredMessages() {
-  std::vector<QString> messages;
-  messages.swap(m_deferredMessages);
-  for (const QString& message : messages) m_dialogs->Message(this, message);
+  // One box for all, a line each: a file manager may pass many files at once.
+  QStringList lines(m_deferredMessages.begin(), m_deferredMessages.end());
+  m_deferredMessages.clear();
+  if (!lines.isEmpty()) m_dialogs->Message(this, lines.join(QLatin1Char('\n')));
 }
 
 void CMainDlg::RunCommand(int commandId) {
