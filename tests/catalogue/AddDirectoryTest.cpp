@@ -87,7 +87,7 @@ TEST(AddDirectoryTest, SubfoldersAreReadDepthFirstInByteOrderAfterTheFolderItsel
   TempDir dir;
   dir.Write("top.h", OneClass("CTop"));
   dir.Write("b/b.h", OneClass("CB"));
-  dir.Write("B/upper.h", OneClass("CUpperB"));  // "B" sorts before "a" and "b" by its byte
+  dir.Write("Z/upper.h", OneClass("CUpperZ"));  // "Z" sorts before "a" and "b" by its byte
   dir.Write("a/z.h", OneClass("CAZ"));
   dir.Write("a/deeper/d.h", OneClass("CDeep"));
   dir.Write("a/a.h", OneClass("CAA"));
@@ -95,7 +95,7 @@ TEST(AddDirectoryTest, SubfoldersAreReadDepthFirstInByteOrderAfterTheFolderItsel
   std::filesystem::create_directories(dir / "empty/nothing");
   CCatalogue catalogue;
   AddDirectory(catalogue, dir.Path(), nullptr, CFolderDepth::kWithSubfolders);
-  EXPECT_EQ(Names(catalogue), (std::vector<std::string>{"CTop", "CUpperB", "CAA", "CAZ", "CDeep", "CB"}));
+  EXPECT_EQ(Names(catalogue), (std::vector<std::string>{"CTop", "CUpperZ", "CAA", "CAZ", "CDeep", "CB"}));
 
   CCatalogue flat;
   AddDirectory(flat, dir.Path(), nullptr, CFolderDepth::kFolderOnly);
