@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -38,7 +39,8 @@ bool CDropTarget::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   drop->acceptProposedAction();
-  if (type == QEvent::Drop) emit Dropped(paths);
+  // Loaded once the drop is over, so that the program the items came from is not kept waiting.
+  if (type == QEvent::Drop) QTimer::singleShot(0, this, [this, paths] { emit Dropped(paths); });
   return true;
 }
 

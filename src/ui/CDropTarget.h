@@ -14,7 +14,8 @@ struct CDroppedPath {
   bool folder = false;
 };
 
-// Takes the files and folders dragged onto a window, in the order the drag gives them.
+// Takes the files and folders dragged onto a window, in the order the drag gives them, and hands
+// them on once the drop has ended.
 class CDropTarget : public QObject {
   Q_OBJECT
 

@@ -73,6 +73,8 @@ class TestLoadCommands : public QObject {
     if (!enter.isAccepted()) return false;
     QDropEvent drop(QPointF(point), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&dlg, &drop);
+    // The items load once the drop is over.
+    QApplication::processEvents();
     return drop.isAccepted();
   }
 
