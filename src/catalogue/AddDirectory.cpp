@@ -12,14 +12,17 @@ std::string HeaderPattern(std::string_view folder) {
   return pattern;
 }
 
-void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener) {
+void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener,
+                  CFolderDepth depth) {
   CUNCIterator walk(HeaderPattern(folder), kNativeSeparator == '/');
-  walk.Start(true, false, false, false);
+  walk.Start(true, false, depth == CFolderDepth::kWithSubfolders, false);
   while (!walk.Current().IsEmpty()) {
     const std::string path = walk.Current().GetFull();
     walk.Advance();
     const bool found = catalogue.AddFile(path);
-    if (listener != nullptr) listener->OnFileRead(path, found);
+    if (listener == nullptr) continue;
+    listener->OnFileRead(path, found);
+    if (listener->IsCancelled()) break;
   }
   walk.End();
 }

@@ -16,9 +16,9 @@ bool IsFolder(const std::string& path) {
   return exists;
 }
 
-void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages) {
+void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages, bool recursive) {
   if (IsFolder(path)) {
-    AddDirectory(catalogue, path, nullptr);
+    AddDirectory(catalogue, path, nullptr, recursive ? CFolderDepth::kWithSubfolders : CFolderDepth::kFolderOnly);
   } else if (!catalogue.AddFile(path)) {
     messages << "No class information in " << path << '\n';
   }
@@ -26,10 +26,11 @@ void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& mess
 
 }  // namespace
 
-void LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages) {
+void LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
+               bool recursive) {
   for (const std::string& path : paths) {
     try {
-      LoadPath(catalogue, path, messages);
+      LoadPath(catalogue, path, messages, recursive);
     } catch (const CFileTooLarge& tooLarge) {
       messages << tooLarge.what() << '\n';
     }
