@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QUrl>
+#include <algorithm>
 
 namespace varnwick {
 
@@ -39,11 +40,22 @@ void CHyperLinkEdit::SetShownText(const QString& text) {
   m_strShown = text;
   setText(text);
   setCursorPosition(0);
+  ShowCutTextAsToolTip();
   if (!m_bSizeToText || parentWidget() == nullptr) return;
-  // In a layout the size hint carries the width; elsewhere the control resizes itself.
+  // In a layout the size hint carries the width; elsewhere the control resizes itself, though
+  // never past its parent's right edge: a long address (a deep install folder) is cut instead.
   updateGeometry();
-  const int width = TextWidth();
+  if (parentWidget()->layout() != nullptr) return;
+  const int room = std::max(0, parentWidget()->width() - geometry().x());
+  const int width = std::min(TextWidth(), room);
   if (width != geometry().width()) setGeometry(geometry().x(), geometry().y(), width, geometry().height());
+}
+
+void CHyperLinkEdit::ShowCutTextAsToolTip() { setToolTip(width() < TextWidth() ? m_strShown : QString()); }
+
+void CHyperLinkEdit::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  ShowCutTextAsToolTip();
 }
 
 int CHyperLinkEdit::TextWidth() const { return fontMetrics().horizontalAdvance(m_strShown) + 2 * kInnerMargin; }

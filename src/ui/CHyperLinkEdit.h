@@ -32,10 +32,12 @@ class CHyperLinkEdit : public QLineEdit {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void SetShownText(const QString& text);
   int TextWidth() const;
+  void ShowCutTextAsToolTip();
   void ApplyColour();
 
   QString m_strShown;

@@ -43,6 +43,21 @@ class TestAuxDialogs : public QObject {
     QCOMPARE(link->palette().color(QPalette::Text), QColor(85, 26, 139));
   }
 
+  void linkTooLongForItsParentIsCutAtTheEdge() {
+    QWidget parent;
+    parent.setFixedSize(120, 40);
+    auto* link = new CHyperLinkEdit(&parent);
+    link->setGeometry(10, 10, 20, 16);
+    const QString deep = QStringLiteral("/opt/a/very/deep/install/folder/share/doc/Varnwick/README.md");
+    link->SetLink(QStringLiteral("file://") + deep, deep);
+    QCOMPARE(link->geometry().right(), parent.rect().right());
+    QCOMPARE(link->toolTip(), deep);
+
+    link->SetLink(QStringLiteral("file:///r"), QStringLiteral("/r"));
+    QVERIFY(link->width() < 110);
+    QVERIFY(link->toolTip().isEmpty());
+  }
+
   void legendNamesEachIconBelowIt() {
     CLegendDlg legend;
     QCOMPARE(legend.windowTitle(), QStringLiteral("Legenda"));
