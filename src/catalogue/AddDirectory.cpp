@@ -17,8 +17,10 @@ void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryL
   walk.Start(true, false, false, false);
   while (!walk.Current().IsEmpty()) {
     const std::string path = walk.Current().GetFull();
+    const CPathKnowledge knowledge =
+        walk.CurrentEntry().isRegularFile ? CPathKnowledge::kListedFileEntry : CPathKnowledge::kUnknown;
     walk.Advance();
-    const bool found = catalogue.AddFile(path);
+    const bool found = catalogue.AddFile(path, knowledge);
     if (listener != nullptr) listener->OnFileRead(path, found);
   }
   walk.End();

@@ -7,26 +7,15 @@
 
 namespace varnwick {
 
-bool CCatalogue::AddFile(const std::string& path) {
+bool CCatalogue::AddFile(const std::string& path, CPathKnowledge knowledge) {
   // Records are collected first so that a failure part-way leaves the catalogue as it was.
-  std::vector<std::unique_ptr<CClassInfo>> found;
-  std::string text;
-  auto first = std::make_unique<CClassInfo>();
-  first->m_strFile = path;
-  if (!first->LoadFromFile(text)) return false;
-  std::string_view rest = first->m_strRest;
-  first->m_strRest = {};
-  found.push_back(std::move(first));
-  while (!rest.empty()) {
-    auto next = std::make_unique<CClassInfo>();
-    if (!next->LoadFromText(rest)) break;
-    next->m_strFile = path;
-    rest = next->m_strRest;
-    next->m_strRest = {};
-    found.push_back(std::move(next));
-  }
-  m_strLastClass = found.front()->m_strName;
-  for (auto& record : found) m_pClasses.push_back(std::move(record));
+  return Append(m_reader.Read(path, knowledge));
+}
+
+bool CCatalogue::Append(std::vector<std::unique_ptr<CClassInfo>> records) {
+  if (records.empty()) return false;
+  m_strLastClass = records.front()->m_strName;
+  for (auto& record : records) m_pClasses.push_back(std::move(record));
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CClassInfo.h"
+#include "CHeaderReader.h"
 
 namespace varnwick {
 
@@ -26,7 +27,10 @@ class CCatalogue {
  public:
   // Reads every class of a header; false (catalogue unchanged) when it yields none.
   // Throws CFileTooLarge for a header over the size limit, leaving the catalogue unchanged.
-  bool AddFile(const std::string& path);
+  bool AddFile(const std::string& path, CPathKnowledge knowledge = CPathKnowledge::kUnknown);
+  // Adds the classes of one header, read by a CHeaderReader, as AddFile would have added them;
+  // false (catalogue unchanged) when there are none.
+  bool Append(std::vector<std::unique_ptr<CClassInfo>> records);
   // Position of the record itself, or none.
   std::optional<std::size_t> FindClassPosition(const CClassInfo& record) const;
   void Delete(std::size_t position);
@@ -49,6 +53,7 @@ class CCatalogue {
  private:
   std::vector<std::unique_ptr<CClassInfo>> m_pClasses;
   std::string m_strLastClass;
+  CHeaderReader m_reader;
 };
 
 }  // namespace varnwick

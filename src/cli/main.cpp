@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 
+#include <charconv>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -16,12 +17,31 @@ namespace {
 
 using namespace varnwick;
 
+// Written in pieces of 64 KB: a tree of headers lists tens of thousands of classes, and a stream
+// insertion per field costs more than reading them did.
 void PrintClasses(const CCatalogue& catalogue) {
+  constexpr std::size_t kChunkBytes = 64 * 1024;
+  std::string text;
+  char number[24];
+  const auto appendNumber = [&text, &number](std::size_t value) {
+    text.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+  };
   for (std::size_t i = 0; i < catalogue.Size(); ++i) {
     const CClassInfo& record = catalogue.At(i);
-    std::cout << i << '\t' << record.m_strName << '\t' << record.m_pMembers.size() << '\t' << record.m_strFile
-              << '\n';
+    appendNumber(i);
+    text += '\t';
+    text += record.m_strName;
+    text += '\t';
+    appendNumber(record.m_pMembers.size());
+    text += '\t';
+    text += record.m_strFile;
+    text += '\n';
+    if (text.size() >= kChunkBytes) {
+      std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+      text.clear();
+    }
   }
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 std::string GeneratorList() {

@@ -93,10 +93,15 @@ LineScan ScanChunks(std::string_view line) {
     const unsigned slashes = Mask(chunk, '/') & ~seen;
     unsigned pairs = slashes & (slashes >> 1);
     if ((slashes & 0x8000u) != 0 && at + 16 < line.size() && data[at + 16] == '/') pairs |= 0x8000u;
-    const unsigned before = pairs != 0 ? (pairs & (0u - pairs)) - 1 : 0xFFFFu;
-    if ((MarkMask(chunk) & before & ~seen) != 0) scan.markChar = true;
-    for (unsigned blanks = Mask(chunk, ' ') & before & ~seen; blanks != 0; blanks &= blanks - 1) {
-      NoteBlank(line, at + static_cast<std::size_t>(__builtin_ctz(blanks)), scan);
+    const unsigned before = (pairs != 0 ? (pairs & (0u - pairs)) - 1 : 0xFFFFu) & ~seen;
+    // Once a mark is known, only the comment is still looked for.
+    if (!scan.markChar && scan.keywordBlank == std::string_view::npos) {
+      if ((MarkMask(chunk) & before) != 0) scan.markChar = true;
+      // A blank after a blank ends no keyword: runs of blanks, as in aligned #defines, are skipped.
+      const unsigned blanks = Mask(chunk, ' ');
+      for (unsigned ends = blanks & ~(blanks << 1) & before; ends != 0 && !scan.markChar; ends &= ends - 1) {
+        NoteBlank(line, at + static_cast<std::size_t>(__builtin_ctz(ends)), scan);
+      }
     }
     if (pairs != 0) {
       scan.comment = at + static_cast<std::size_t>(__builtin_ctz(pairs));

@@ -11,7 +11,10 @@ void CLogicalLineReader::Join(std::string_view line) {
   std::string_view next;
   while (!m_joined.empty() && m_joined.back() == ',' && ReadPhysical(next)) {
     m_joined.append(CutComment(next));
-    m_joined = std::string(Trim(m_joined));
+    // Trimmed in place rather than copied.
+    const std::string_view trimmed = Trim(m_joined);
+    m_joined.erase(static_cast<std::size_t>(trimmed.data() + trimmed.size() - m_joined.data()));
+    m_joined.erase(0, static_cast<std::size_t>(trimmed.data() - m_joined.data()));
   }
   m_line = m_joined;
 }
