@@ -52,8 +52,11 @@ bool HoldsCommentMarker(std::string_view line, std::size_t from, std::string_vie
 
 // The dialog-data markers, then the cut before the first "//" at `comment`.
 std::string_view ReadComment(std::string_view line, std::size_t comment, bool& dialogData) {
-  if (HoldsCommentMarker(line, comment + 2, "{{AFX_DATA(")) dialogData = true;
-  if (HoldsCommentMarker(line, comment + 2, "}}AFX_DATA")) dialogData = false;
+  // Both markers hold "AFX_DATA": most comments do not, and one search tells.
+  if (line.find("AFX_DATA", comment + 2) != std::string_view::npos) {
+    if (HoldsCommentMarker(line, comment + 2, "{{AFX_DATA(")) dialogData = true;
+    if (HoldsCommentMarker(line, comment + 2, "}}AFX_DATA")) dialogData = false;
+  }
   return TrimRight(line.substr(0, comment));
 }
 
