@@ -81,6 +81,14 @@ unsigned MarkMask(__m128i chunk) {
   return static_cast<unsigned>(_mm_movemask_epi8(marks));
 }
 
+// The last letters of the keywords: "t", "f", "m", "n".
+unsigned KeywordEndMask(__m128i chunk) {
+  const __m128i letters = _mm_or_si128(
+      _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('t')), _mm_cmpeq_epi8(chunk, _mm_set1_epi8('f'))),
+      _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('m')), _mm_cmpeq_epi8(chunk, _mm_set1_epi8('n'))));
+  return static_cast<unsigned>(_mm_movemask_epi8(letters));
+}
+
 // Sixteen bytes at a time; the last chunk overlaps the one before it, with the bytes seen there
 // masked out, so no byte past the line is ever read.
 LineScan ScanChunks(std::string_view line) {
@@ -97,9 +105,11 @@ LineScan ScanChunks(std::string_view line) {
     // Once a mark is known, only the comment is still looked for.
     if (!scan.markChar && scan.keywordBlank == std::string_view::npos) {
       if ((MarkMask(chunk) & before) != 0) scan.markChar = true;
-      // A blank after a blank ends no keyword: runs of blanks, as in aligned #defines, are skipped.
+      // Only a blank after the last letter of a keyword can end one; the byte before the chunk's
+      // first byte is looked at by NoteBlank.
       const unsigned blanks = Mask(chunk, ' ');
-      for (unsigned ends = blanks & ~(blanks << 1) & before; ends != 0 && !scan.markChar; ends &= ends - 1) {
+      const unsigned endings = (KeywordEndMask(chunk) << 1) | 1u;
+      for (unsigned ends = blanks & endings & before; ends != 0 && !scan.markChar; ends &= ends - 1) {
         NoteBlank(line, at + static_cast<std::size_t>(__builtin_ctz(ends)), scan);
       }
     }
