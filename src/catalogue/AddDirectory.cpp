@@ -1,6 +1,6 @@
 #include "AddDirectory.h"
 
-#include "CUNCIterator.h"
+#include "CFolderWalk.h"
 #include "CUNCPath.h"
 
 namespace varnwick {
@@ -13,17 +13,13 @@ std::string HeaderPattern(std::string_view folder) {
 }
 
 void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener) {
-  CUNCIterator walk(HeaderPattern(folder), kNativeSeparator == '/');
-  walk.Start(true, false, false, false);
-  while (!walk.Current().IsEmpty()) {
-    const std::string path = walk.Current().GetFull();
-    const CPathKnowledge knowledge =
-        walk.CurrentEntry().isRegularFile ? CPathKnowledge::kListedFileEntry : CPathKnowledge::kUnknown;
-    walk.Advance();
+  CFolderWalk walk(folder);
+  std::string path;
+  CPathKnowledge knowledge = CPathKnowledge::kUnknown;
+  while (walk.Next(path, knowledge)) {
     const bool found = catalogue.AddFile(path, knowledge);
     if (listener != nullptr) listener->OnFileRead(path, found);
   }
-  walk.End();
 }
 
 }  // namespace varnwick

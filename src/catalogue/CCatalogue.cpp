@@ -9,7 +9,8 @@ namespace varnwick {
 
 bool CCatalogue::AddFile(const std::string& path, CPathKnowledge knowledge) {
   // Records are collected first so that a failure part-way leaves the catalogue as it was.
-  return Append(m_reader.Read(path, knowledge));
+  CHeaderSource& source = m_source != nullptr ? *m_source : m_reader;
+  return Append(source.Read(path, knowledge));
 }
 
 bool CCatalogue::Append(std::vector<std::unique_ptr<CClassInfo>> records) {

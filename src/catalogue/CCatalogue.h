@@ -31,6 +31,9 @@ class CCatalogue {
   // Adds the classes of one header, read by a CHeaderReader, as AddFile would have added them;
   // false (catalogue unchanged) when there are none.
   bool Append(std::vector<std::unique_ptr<CClassInfo>> records);
+  // AddFile reads through `source` (not owned) from now on, or through its own reader again when
+  // `source` is null.
+  void SetSource(CHeaderSource* source) { m_source = source; }
   // Position of the record itself, or none.
   std::optional<std::size_t> FindClassPosition(const CClassInfo& record) const;
   void Delete(std::size_t position);
@@ -54,6 +57,7 @@ class CCatalogue {
   std::vector<std::unique_ptr<CClassInfo>> m_pClasses;
   std::string m_strLastClass;
   CHeaderReader m_reader;
+  CHeaderSource* m_source = nullptr;  // when set, read through instead of m_reader
 };
 
 }  // namespace varnwick

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CClassInfo.h"
+#include "HeaderFile.h"
+
+namespace varnwick {
+
+// Where the catalogue gets the classes of a header it adds: read there and then (CHeaderReader),
+// or read ahead on another thread (CReadAhead).
+class CHeaderSource {
+ public:
+  virtual ~CHeaderSource() = default;
+  // Every class of the header at `path`, in header order, each with m_strFile = path; none when
+  // the file does not exist, cannot be read or holds no class head.
+  // Throws CFileTooLarge for a header over the size limit.
+  virtual std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) = 0;
+};
+
+}  // namespace varnwick
