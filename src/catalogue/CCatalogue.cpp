@@ -16,6 +16,10 @@ bool CCatalogue::AddFile(const std::string& path, CPathKnowledge knowledge) {
 bool CCatalogue::Append(std::vector<std::unique_ptr<CClassInfo>> records) {
   if (records.empty()) return false;
   m_strLastClass = records.front()->m_strName;
+  if (m_sink != nullptr) {
+    m_sink->Take(std::move(records));
+    return true;
+  }
   for (auto& record : records) m_pClasses.push_back(std::move(record));
   return true;
 }

@@ -8,6 +8,7 @@
 
 #include "CClassInfo.h"
 #include "CHeaderReader.h"
+#include "CRecordSink.h"
 
 namespace varnwick {
 
@@ -34,6 +35,9 @@ class CCatalogue {
   // AddFile reads through `source` (not owned) from now on, or through its own reader again when
   // `source` is null.
   void SetSource(CHeaderSource* source) { m_source = source; }
+  // The classes added from now on go to `sink` (not owned) instead of the catalogue's list, which
+  // then stays as it is; the last class read is still remembered. Null keeps them again.
+  void SetSink(CRecordSink* sink) { m_sink = sink; }
   // Position of the record itself, or none.
   std::optional<std::size_t> FindClassPosition(const CClassInfo& record) const;
   void Delete(std::size_t position);
@@ -58,6 +62,7 @@ class CCatalogue {
   std::string m_strLastClass;
   CHeaderReader m_reader;
   CHeaderSource* m_source = nullptr;  // when set, read through instead of m_reader
+  CRecordSink* m_sink = nullptr;
 };
 
 }  // namespace varnwick

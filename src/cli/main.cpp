@@ -1,12 +1,12 @@
 #include <CLI/CLI.hpp>
 
-#include <charconv>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "BinaryStdout.h"
 #include "CCatalogue.h"
+#include "CClassListing.h"
 #include "CatalogueJson.h"
 #include "CliError.h"
 #include "GenerateCommand.h"
@@ -16,33 +16,6 @@
 namespace {
 
 using namespace varnwick;
-
-// Written in pieces of 64 KB: a tree of headers lists tens of thousands of classes, and a stream
-// insertion per field costs more than reading them did.
-void PrintClasses(const CCatalogue& catalogue) {
-  constexpr std::size_t kChunkBytes = 64 * 1024;
-  std::string text;
-  char number[24];
-  const auto appendNumber = [&text, &number](std::size_t value) {
-    text.append(number, std::to_chars(number, number + sizeof number, value).ptr);
-  };
-  for (std::size_t i = 0; i < catalogue.Size(); ++i) {
-    const CClassInfo& record = catalogue.At(i);
-    appendNumber(i);
-    text += '\t';
-    text += record.m_strName;
-    text += '\t';
-    appendNumber(record.m_pMembers.size());
-    text += '\t';
-    text += record.m_strFile;
-    text += '\n';
-    if (text.size() >= kChunkBytes) {
-      std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-      text.clear();
-    }
-  }
-  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
 
 std::string GeneratorList() {
   std::string text = "Generators (menu text):\n";
@@ -103,8 +76,11 @@ int Run(int argc, char** argv) {
 
   CCatalogue& catalogue = ProcessCatalogue();
   if (*classes) {
+    CClassListing listing;
+    catalogue.SetSink(&listing);
     LoadPaths(catalogue, classPaths, std::cerr);
-    PrintClasses(catalogue);
+    catalogue.SetSink(nullptr);
+    listing.Write(std::cout);
   } else if (*dump) {
     LoadPaths(catalogue, dumpPaths, std::cerr);
     std::cout << CatalogueToJson(catalogue).dump(2) << '\n';

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CClassListing.h"
 #include "CatalogueJson.h"
 #include "HeaderFile.h"
 #include "PathLoader.h"
@@ -77,6 +78,32 @@ TEST(ReadAheadLoadTest, ReadingAheadLoadsWhatTheSerialWalkLoads) {
     EXPECT_EQ(ahead.catalogue, serial.catalogue) << "run " << run;
     EXPECT_EQ(ahead.messages, serial.messages) << "run " << run;
   }
+}
+
+TEST(ReadAheadLoadTest, TheClassListingIsTheLoadedCatalogueLineByLine) {
+  TempDir dir;
+  const std::vector<std::string> paths = MakeTree(dir);
+  CCatalogue kept;
+  std::ostringstream keptMessages;
+  LoadPaths(kept, paths, keptMessages);
+  std::string expected;
+  for (std::size_t i = 0; i < kept.Size(); ++i) {
+    const CClassInfo& record = kept.At(i);
+    expected += std::to_string(i) + "\t" + record.m_strName + "\t" + std::to_string(record.m_pMembers.size()) + "\t" +
+                record.m_strFile + "\n";
+  }
+
+  CCatalogue listed;
+  CClassListing listing;
+  listed.SetSink(&listing);
+  std::ostringstream messages;
+  LoadPaths(listed, paths, messages);
+  std::ostringstream out;
+  listing.Write(out);
+  EXPECT_EQ(out.str(), expected);
+  EXPECT_EQ(messages.str(), keptMessages.str());
+  EXPECT_EQ(listed.Size(), 0u) << "the records went to the listing";
+  EXPECT_EQ(listed.LastClass(), kept.LastClass());
 }
 
 }  // namespace
