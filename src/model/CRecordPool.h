@@ -61,7 +61,8 @@ class CRecordPool {
     std::atomic<std::size_t> count{0};  // looked at without the lock: it is almost always 0
   };
 
-  static constexpr std::size_t kAlign = alignof(std::max_align_t);
+  // The record's own alignment: padding every slot to max_align_t would add 8 bytes to a member.
+  static constexpr std::size_t kAlign = alignof(Record) > alignof(FreeSlot) ? alignof(Record) : alignof(FreeSlot);
   static constexpr std::size_t kSlotBytes =
       ((sizeof(Record) > sizeof(FreeSlot) ? sizeof(Record) : sizeof(FreeSlot)) + kAlign - 1) & ~(kAlign - 1);
   static constexpr std::size_t kSlotsPerBlock = 512;
