@@ -12,22 +12,26 @@ CReadAhead::~CReadAhead() {
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_stop = true;
   }
-  m_changed.notify_all();
+  m_helperWake.notify_one();
   m_helper.join();
 }
 
+// The window is filled, and this thread reads from its far end while the load works from its near
+// end; once the two meet, it waits until the load has used up half the window and then fills it
+// again, so that the threads seldom wake each other.
 void CReadAhead::Help() {
   CHeaderReader reader;
   std::unique_lock<std::mutex> lock(m_mutex);
-  // The window is kept full, and this thread reads from its far end while the load works from its
-  // near end: the two meet, and one waits for the other, only when the window is used up.
+  bool filling = true;
   while (!m_stop) {
-    if (!m_walkOver && !m_listing && m_tasks.size() < m_window) {
+    if (m_tasks.size() <= m_window / 2) filling = true;
+    if (filling && m_tasks.size() >= m_window) filling = false;
+    if (filling && !m_walkOver && !m_listing) {
       ListOne(lock);
     } else if (const TaskPtr task = LastWaiting()) {
       ReadTask(lock, *task, reader);
     } else {
-      m_changed.wait(lock);
+      m_helperWake.wait(lock);
     }
   }
 }
@@ -46,7 +50,7 @@ void CReadAhead::ReadTask(std::unique_lock<std::mutex>& lock, Task& task, CHeade
   task.records = std::move(records);
   task.failure = failure;
   task.state = Task::kDone;
-  m_changed.notify_all();
+  m_loadWake.notify_one();
 }
 
 bool CReadAhead::ListOne(std::unique_lock<std::mutex>& lock) {
@@ -66,7 +70,8 @@ bool CReadAhead::ListOne(std::unique_lock<std::mutex>& lock) {
   } else {
     m_walkOver = true;
   }
-  m_changed.notify_all();
+  m_loadWake.notify_one();
+  m_helperWake.notify_one();
   return listed;
 }
 
@@ -105,7 +110,7 @@ std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Read(const std::string& pat
       if (task->state == Task::kWaiting) ReadTask(lock, *task, m_reader);
       if (task->state == Task::kDone) {
         m_tasks.pop_front();
-        m_changed.notify_all();
+        if (m_tasks.size() <= m_window / 2) m_helperWake.notify_one();
         lock.unlock();
         return Result(*task);
       }
@@ -113,18 +118,18 @@ std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Read(const std::string& pat
       if (const TaskPtr other = FirstWaiting()) {
         ReadTask(lock, *other, m_reader);
       } else {
-        m_changed.wait(lock);
+        m_loadWake.wait(lock);
       }
       continue;
     }
-    if (m_walkOver) break;
+    // Not listed within twice the window: the walk and the load went different ways.
+    if (m_walkOver || m_tasks.size() >= 2 * m_window) break;
     if (m_listing) {
-      m_changed.wait(lock);
+      m_loadWake.wait(lock);
     } else {
       ListOne(lock);
     }
   }
-  // Never listed: the walk and the load went different ways.
   lock.unlock();
   return m_reader.Read(path, knowledge);
 }

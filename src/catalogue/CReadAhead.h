@@ -68,7 +68,8 @@ class CReadAhead : public CHeaderSource {
   CHeaderReader m_reader;  // the calling thread's
 
   std::mutex m_mutex;
-  std::condition_variable m_changed;
+  std::condition_variable m_helperWake;  // the second thread waits on it
+  std::condition_variable m_loadWake;    // the load waits on it
   std::deque<TaskPtr> m_tasks;  // listed and not yet asked for, in walk order
   bool m_listing = false;       // one thread is in the walk
   bool m_walkOver = false;
