@@ -1,6 +1,5 @@
 #include "AddDirectory.h"
 
-#include "CFolderWalk.h"
 #include "CUNCPath.h"
 
 namespace varnwick {
@@ -13,12 +12,11 @@ std::string HeaderPattern(std::string_view folder) {
 }
 
 void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener) {
-  CFolderWalk walk(folder);
-  std::string path;
-  CPathKnowledge knowledge = CPathKnowledge::kUnknown;
-  while (walk.Next(path, knowledge)) {
-    const bool found = catalogue.AddFile(path, knowledge);
-    if (listener != nullptr) listener->OnFileRead(path, found);
+  const std::unique_ptr<CHeaderWalk> walk = catalogue.WalkFolder(folder);
+  CWalkStep step;
+  while (walk->Next(step)) {
+    const bool found = catalogue.AddFile(step.path, step.knowledge);
+    if (listener != nullptr) listener->OnFileRead(step.path, found);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CClassInfo.h"
@@ -29,6 +30,10 @@ class CCatalogue {
   // Reads every class of a header; false (catalogue unchanged) when it yields none.
   // Throws CFileTooLarge for a header over the size limit, leaving the catalogue unchanged.
   bool AddFile(const std::string& path, CPathKnowledge knowledge = CPathKnowledge::kUnknown);
+  // The headers of `folder` in the order Add Directory adds them, as the source lists them.
+  std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder) {
+    return (m_source != nullptr ? *m_source : static_cast<CHeaderSource&>(m_reader)).WalkFolder(folder);
+  }
   // Adds the classes of one header, read by a CHeaderReader, as AddFile would have added them;
   // false (catalogue unchanged) when there are none.
   bool Append(std::vector<std::unique_ptr<CClassInfo>> records);

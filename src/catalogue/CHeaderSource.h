@@ -4,13 +4,16 @@
 #include <string>
 #include <vector>
 
+#include <string_view>
+
 #include "CClassInfo.h"
+#include "CFolderWalk.h"
 #include "HeaderFile.h"
 
 namespace varnwick {
 
-// Where the catalogue gets the classes of a header it adds: read there and then (CHeaderReader),
-// or read ahead on another thread (CReadAhead).
+// Where the catalogue gets the classes of a header it adds, and the headers of a folder it adds:
+// read and listed there and then (CHeaderReader), or ahead on another thread (CReadAhead).
 class CHeaderSource {
  public:
   virtual ~CHeaderSource() = default;
@@ -18,6 +21,8 @@ class CHeaderSource {
   // the file does not exist, cannot be read or holds no class head.
   // Throws CFileTooLarge for a header over the size limit.
   virtual std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) = 0;
+  // The headers of `folder`, in the order Add Directory reads them.
+  virtual std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder) { return std::make_unique<CFolderWalk>(folder); }
 };
 
 }  // namespace varnwick

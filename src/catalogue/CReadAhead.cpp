@@ -4,6 +4,45 @@
 
 namespace varnwick {
 
+// A folder of the load, walked from the listing made ahead; when that listing turns out not to be
+// the folder's, the walk goes on through the folder itself from the header it reached.
+class CReadAhead::CFolderReplay : public CHeaderWalk {
+ public:
+  CFolderReplay(CReadAhead& ahead, std::string_view folder) : m_ahead(ahead), m_folder(folder) {}
+
+  bool Next(CWalkStep& step) override {
+    if (!m_own) {
+      switch (m_ahead.NextOfFolder(m_folder, m_begun, step)) {
+        case kListedHeader:
+          m_last = step.path;
+          return true;
+        case kListedEnd:
+          return false;
+        case kNotListed:
+          WalkItself();
+          break;
+      }
+    }
+    return m_own->Next(step);
+  }
+
+ private:
+  // Lists the folder itself, past the headers already given.
+  void WalkItself() {
+    m_own = std::make_unique<CFolderWalk>(m_folder);
+    if (m_last.empty()) return;
+    CWalkStep passed;
+    while (m_own->Next(passed) && passed.path != m_last) {
+    }
+  }
+
+  CReadAhead& m_ahead;
+  std::string m_folder;
+  bool m_begun = false;  // the folder's begin has been taken from the listing
+  std::string m_last;    // the last header given
+  std::unique_ptr<CFolderWalk> m_own;
+};
+
 CReadAhead::CReadAhead(std::unique_ptr<CHeaderWalk> walk, std::size_t window)
     : m_walk(std::move(walk)), m_window(window == 0 ? 1 : window), m_helper([this] { Help(); }) {}
 
@@ -42,7 +81,7 @@ void CReadAhead::ReadTask(std::unique_lock<std::mutex>& lock, Task& task, CHeade
   std::vector<std::unique_ptr<CClassInfo>> records;
   std::exception_ptr failure;
   try {
-    records = reader.Read(task.path, task.knowledge);
+    records = reader.Read(task.step.path, task.step.knowledge);
   } catch (...) {
     failure = std::current_exception();
   }
@@ -59,13 +98,15 @@ bool CReadAhead::ListOne(std::unique_lock<std::mutex>& lock) {
   auto task = std::make_shared<Task>();
   bool listed = false;
   try {
-    listed = m_walk->Next(task->path, task->knowledge);
+    listed = m_walk->Next(task->step);
   } catch (...) {
     // A walk that fails ends the reading ahead; the load reads the rest itself.
   }
   lock.lock();
   m_listing = false;
   if (listed) {
+    // Only headers are read; a folder's begin and end are marks in the listing.
+    if (task->step.kind != CWalkStep::kHeader) task->state = Task::kDone;
     m_tasks.push_back(std::move(task));
   } else {
     m_walkOver = true;
@@ -73,6 +114,16 @@ bool CReadAhead::ListOne(std::unique_lock<std::mutex>& lock) {
   m_loadWake.notify_one();
   m_helperWake.notify_one();
   return listed;
+}
+
+bool CReadAhead::ListOrWait(std::unique_lock<std::mutex>& lock) {
+  if (m_walkOver || m_tasks.size() >= 2 * m_window) return false;
+  if (m_listing) {
+    m_loadWake.wait(lock);
+  } else {
+    ListOne(lock);
+  }
+  return true;
 }
 
 CReadAhead::TaskPtr CReadAhead::FirstWaiting() const {
@@ -89,9 +140,9 @@ CReadAhead::TaskPtr CReadAhead::LastWaiting() const {
   return nullptr;
 }
 
-CReadAhead::TaskPtr CReadAhead::FindFront(const std::string& path) {
+CReadAhead::TaskPtr CReadAhead::FindFront(CWalkStep::Kind kind, std::string_view path) {
   for (auto at = m_tasks.begin(); at != m_tasks.end(); ++at) {
-    if ((*at)->path != path) continue;
+    if ((*at)->step.kind != kind || (*at)->step.path != path) continue;
     m_tasks.erase(m_tasks.begin(), at);  // passed over by the load
     return m_tasks.front();
   }
@@ -106,7 +157,7 @@ std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Result(Task& task) {
 std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Read(const std::string& path, CPathKnowledge knowledge) {
   std::unique_lock<std::mutex> lock(m_mutex);
   for (;;) {
-    if (const TaskPtr task = FindFront(path)) {
+    if (const TaskPtr task = FindFront(CWalkStep::kHeader, path)) {
       if (task->state == Task::kWaiting) ReadTask(lock, *task, m_reader);
       if (task->state == Task::kDone) {
         m_tasks.pop_front();
@@ -122,16 +173,41 @@ std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Read(const std::string& pat
       }
       continue;
     }
-    // Not listed within twice the window: the walk and the load went different ways.
-    if (m_walkOver || m_tasks.size() >= 2 * m_window) break;
-    if (m_listing) {
-      m_loadWake.wait(lock);
-    } else {
-      ListOne(lock);
-    }
+    if (!ListOrWait(lock)) break;
   }
   lock.unlock();
   return m_reader.Read(path, knowledge);
+}
+
+std::unique_ptr<CHeaderWalk> CReadAhead::WalkFolder(std::string_view folder) {
+  return std::make_unique<CFolderReplay>(*this, folder);
+}
+
+CReadAhead::FolderStep CReadAhead::NextOfFolder(std::string_view folder, bool& begun, CWalkStep& step) {
+  std::unique_lock<std::mutex> lock(m_mutex);
+  while (!begun) {
+    if (FindFront(CWalkStep::kFolderBegin, folder)) {
+      m_tasks.pop_front();
+      begun = true;
+    } else if (!ListOrWait(lock)) {
+      return kNotListed;
+    }
+  }
+  for (;;) {
+    if (!m_tasks.empty()) {
+      const CWalkStep& front = m_tasks.front()->step;
+      // A header stays listed until the load asks to read it.
+      if (front.kind == CWalkStep::kHeader) {
+        step = front;
+        return kListedHeader;
+      }
+      if (front.kind != CWalkStep::kFolderEnd || front.path != folder) return kNotListed;
+      m_tasks.pop_front();
+      if (m_tasks.size() <= m_window / 2) m_helperWake.notify_one();
+      return kListedEnd;
+    }
+    if (!ListOrWait(lock)) return kNotListed;
+  }
 }
 
 }  // namespace varnwick

@@ -11,11 +11,11 @@
 namespace varnwick {
 
 // The headers that loading `paths` reads, in the order LoadPaths reads them: a folder's headers
-// as Add Directory walks them, any other path as one header.
+// as Add Directory walks them, between the folder's begin and end, any other path as one header.
 class CPathWalk : public CHeaderWalk {
  public:
   explicit CPathWalk(std::vector<std::string> paths) : m_paths(std::move(paths)) {}
-  bool Next(std::string& path, CPathKnowledge& knowledge) override;
+  bool Next(CWalkStep& step) override;
 
  private:
   std::vector<std::string> m_paths;
