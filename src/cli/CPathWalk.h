@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "CFolderWalk.h"
-#include "CReadAhead.h"
+#include "CFolderSteps.h"
+#include "CHeaderWalk.h"
 
 namespace varnwick {
 
@@ -20,7 +20,7 @@ class CPathWalk : public CHeaderWalk {
  private:
   std::vector<std::string> m_paths;
   std::size_t m_next = 0;                 // the next path to start
-  std::unique_ptr<CFolderWalk> m_folder;  // the folder being walked
+  std::unique_ptr<CFolderSteps> m_folder;  // the folder being walked
 };
 
 }  // namespace varnwick

@@ -1,9 +1,9 @@
 #include "PathLoader.h"
 
 #include <optional>
-#include <thread>
 
 #include "AddDirectory.h"
+#include "CCatalogueReadAhead.h"
 #include "CPathWalk.h"
 #include "CUNCPath.h"
 #include "CUNCStandardActor.h"
@@ -21,18 +21,6 @@ bool IsFolder(const std::string& path) {
 
 namespace {
 
-// Reads through `source` while it lives.
-class CSourceScope {
- public:
-  CSourceScope(CCatalogue& catalogue, CHeaderSource* source) : m_catalogue(catalogue) { catalogue.SetSource(source); }
-  CSourceScope(const CSourceScope&) = delete;
-  CSourceScope& operator=(const CSourceScope&) = delete;
-  ~CSourceScope() { m_catalogue.SetSource(nullptr); }
-
- private:
-  CCatalogue& m_catalogue;
-};
-
 void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages) {
   if (IsFolder(path)) {
     AddDirectory(catalogue, path, nullptr);
@@ -46,11 +34,8 @@ void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& mess
 void LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
                CLoadThreads threads) {
   // The headers are read ahead on a second thread; the load below runs as it would alone.
-  std::optional<CReadAhead> readAhead;
-  if (threads == CLoadThreads::kReadAhead && std::thread::hardware_concurrency() != 1) {
-    readAhead.emplace(std::make_unique<CPathWalk>(paths));
-  }
-  const CSourceScope source(catalogue, readAhead ? &*readAhead : nullptr);
+  std::optional<CCatalogueReadAhead> readAhead;
+  if (threads == CLoadThreads::kReadAhead) readAhead.emplace(catalogue, std::make_unique<CPathWalk>(paths));
   for (const std::string& path : paths) {
     try {
       LoadPath(catalogue, path, messages);

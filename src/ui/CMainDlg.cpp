@@ -16,7 +16,9 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "CCatalogueReadAhead.h"
 #include "CDocumentation.h"
+#include "CFolderSteps.h"
 #include "CHyperLinkEdit.h"
 #include "CMemberGridCtrl.h"
 #include "Generator.h"
@@ -376,6 +378,8 @@ void CMainDlg::OnClassAddDirectory() {
   // Scrolling to each new selection lays out the whole list; it is done only when painting.
   m_classList->setAutoScroll(false);
   try {
+    // The headers are read ahead on a second thread; this thread adds them and paints as before.
+    const CCatalogueReadAhead readAhead(m_catalogue, std::make_unique<CFolderSteps>(*folder));
     AddDirectory(m_catalogue, *folder, this);
   } catch (const CFileTooLarge& error) {
     FinishAddDirectory();
