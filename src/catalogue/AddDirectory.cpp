@@ -11,12 +11,15 @@ std::string HeaderPattern(std::string_view folder) {
   return pattern;
 }
 
-void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener) {
-  const std::unique_ptr<CHeaderWalk> walk = catalogue.WalkFolder(folder);
+void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener,
+                  CFolderDepth depth) {
+  const std::unique_ptr<CHeaderWalk> walk = catalogue.WalkFolder(folder, depth);
   CWalkStep step;
   while (walk->Next(step)) {
     const bool found = catalogue.AddFile(step.path, step.knowledge);
-    if (listener != nullptr) listener->OnFileRead(step.path, found);
+    if (listener == nullptr) continue;
+    listener->OnFileRead(step.path, found);
+    if (listener->IsCancelled()) break;
   }
 }
 

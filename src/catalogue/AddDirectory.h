@@ -7,20 +7,25 @@
 
 namespace varnwick {
 
-// Told after each header of a folder has been read, so that a window can show the list growing.
+// Told after each header of a folder has been read, so that a window can show the list growing,
+// and asked whether to go on.
 class CAddDirectoryListener {
  public:
   virtual ~CAddDirectoryListener() = default;
   virtual void OnFileRead(const std::string& path, bool foundClasses) = 0;
+  // True ends the walk after the header just read; what was read stays.
+  virtual bool IsCancelled() const { return false; }
 };
 
 // The search pattern for a folder's headers: the folder, the platform's separator unless it ends
 // with either one, "*.h".
 std::string HeaderPattern(std::string_view folder);
 
-// Reads every "*.h" file directly inside `folder` (not its subfolders), in name order. A header
+// Reads every "*.h" file of `folder`, in name order; with subfolders, a folder's own headers come
+// before its subfolders, which are read depth first in byte order of their names. A header
 // without a class is passed over. Throws CFileTooLarge at the first header over the size limit;
 // the classes read before it stay.
-void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener);
+void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener,
+                  CFolderDepth depth = CFolderDepth::kFolderOnly);
 
 }  // namespace varnwick

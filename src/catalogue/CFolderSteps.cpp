@@ -6,7 +6,7 @@ bool CFolderSteps::Next(CWalkStep& step) {
   switch (m_stage) {
     case kBegin:
       m_stage = kHeaders;
-      step = {CWalkStep::kFolderBegin, m_folder, CPathKnowledge::kUnknown};
+      step = {CWalkStep::kFolderBegin, m_folder, CPathKnowledge::kUnknown, m_depth};
       return true;
     case kHeaders:
       if (m_headers.Next(step)) return true;
@@ -14,7 +14,7 @@ bool CFolderSteps::Next(CWalkStep& step) {
       [[fallthrough]];
     case kEnd:
       m_stage = kOver;
-      step = {CWalkStep::kFolderEnd, m_folder, CPathKnowledge::kUnknown};
+      step = {CWalkStep::kFolderEnd, m_folder, CPathKnowledge::kUnknown, m_depth};
       return true;
     case kOver:
       break;

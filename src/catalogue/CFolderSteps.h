@@ -11,13 +11,14 @@ namespace varnwick {
 // them, its end.
 class CFolderSteps : public CHeaderWalk {
  public:
-  explicit CFolderSteps(std::string_view folder) : m_folder(folder), m_headers(folder) {}
+  CFolderSteps(std::string_view folder, CFolderDepth depth) : m_folder(folder), m_depth(depth), m_headers(folder, depth) {}
   bool Next(CWalkStep& step) override;
 
  private:
   enum Stage { kBegin, kHeaders, kEnd, kOver };
 
   std::string m_folder;
+  CFolderDepth m_depth;
   CFolderWalk m_headers;
   Stage m_stage = kBegin;
 };

@@ -4,8 +4,9 @@
 
 namespace varnwick {
 
-CFolderWalk::CFolderWalk(std::string_view folder) : m_walk(HeaderPattern(folder), kNativeSeparator == '/') {
-  m_walk.Start(true, false, false, false);
+CFolderWalk::CFolderWalk(std::string_view folder, CFolderDepth depth)
+    : m_walk(HeaderPattern(folder), kNativeSeparator == '/') {
+  m_walk.Start(true, false, depth == CFolderDepth::kWithSubfolders, false);
 }
 
 bool CFolderWalk::Next(CWalkStep& step) {

@@ -10,7 +10,7 @@ namespace varnwick {
 // The "*.h" files of a folder in the order Add Directory reads them, one header at a time.
 class CFolderWalk : public CHeaderWalk {
  public:
-  explicit CFolderWalk(std::string_view folder);
+  explicit CFolderWalk(std::string_view folder, CFolderDepth depth = CFolderDepth::kFolderOnly);
   CFolderWalk(const CFolderWalk&) = delete;
   CFolderWalk& operator=(const CFolderWalk&) = delete;
 

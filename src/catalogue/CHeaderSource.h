@@ -22,7 +22,9 @@ class CHeaderSource {
   // Throws CFileTooLarge for a header over the size limit.
   virtual std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) = 0;
   // The headers of `folder`, in the order Add Directory reads them.
-  virtual std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder) { return std::make_unique<CFolderWalk>(folder); }
+  virtual std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder, CFolderDepth depth) {
+    return std::make_unique<CFolderWalk>(folder, depth);
+  }
 };
 
 }  // namespace varnwick

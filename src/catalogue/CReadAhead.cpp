@@ -8,11 +8,12 @@ namespace varnwick {
 // the folder's, the walk goes on through the folder itself from the header it reached.
 class CReadAhead::CFolderReplay : public CHeaderWalk {
  public:
-  CFolderReplay(CReadAhead& ahead, std::string_view folder) : m_ahead(ahead), m_folder(folder) {}
+  CFolderReplay(CReadAhead& ahead, std::string_view folder, CFolderDepth depth)
+      : m_ahead(ahead), m_begin{CWalkStep::kFolderBegin, std::string(folder), CPathKnowledge::kUnknown, depth} {}
 
   bool Next(CWalkStep& step) override {
     if (!m_own) {
-      switch (m_ahead.NextOfFolder(m_folder, m_begun, step)) {
+      switch (m_ahead.NextOfFolder(m_begin, m_begun, step)) {
         case kListedHeader:
           m_last = step.path;
           return true;
@@ -29,7 +30,7 @@ class CReadAhead::CFolderReplay : public CHeaderWalk {
  private:
   // Lists the folder itself, past the headers already given.
   void WalkItself() {
-    m_own = std::make_unique<CFolderWalk>(m_folder);
+    m_own = std::make_unique<CFolderWalk>(m_begin.path, m_begin.depth);
     if (m_last.empty()) return;
     CWalkStep passed;
     while (m_own->Next(passed) && passed.path != m_last) {
@@ -37,7 +38,7 @@ class CReadAhead::CFolderReplay : public CHeaderWalk {
   }
 
   CReadAhead& m_ahead;
-  std::string m_folder;
+  const CWalkStep m_begin;  // the folder's begin as the listing would hold it
   bool m_begun = false;  // the folder's begin has been taken from the listing
   std::string m_last;    // the last header given
   std::unique_ptr<CFolderWalk> m_own;
@@ -140,9 +141,11 @@ CReadAhead::TaskPtr CReadAhead::LastWaiting() const {
   return nullptr;
 }
 
-CReadAhead::TaskPtr CReadAhead::FindFront(CWalkStep::Kind kind, std::string_view path) {
+CReadAhead::TaskPtr CReadAhead::FindFront(const CWalkStep& step) {
   for (auto at = m_tasks.begin(); at != m_tasks.end(); ++at) {
-    if ((*at)->step.kind != kind || (*at)->step.path != path) continue;
+    const CWalkStep& listed = (*at)->step;
+    if (listed.kind != step.kind || listed.path != step.path) continue;
+    if (step.kind != CWalkStep::kHeader && listed.depth != step.depth) continue;
     m_tasks.erase(m_tasks.begin(), at);  // passed over by the load
     return m_tasks.front();
   }
@@ -156,8 +159,9 @@ std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Result(Task& task) {
 
 std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Read(const std::string& path, CPathKnowledge knowledge) {
   std::unique_lock<std::mutex> lock(m_mutex);
+  const CWalkStep header{CWalkStep::kHeader, path, knowledge};
   for (;;) {
-    if (const TaskPtr task = FindFront(CWalkStep::kHeader, path)) {
+    if (const TaskPtr task = FindFront(header)) {
       if (task->state == Task::kWaiting) ReadTask(lock, *task, m_reader);
       if (task->state == Task::kDone) {
         m_tasks.pop_front();
@@ -179,14 +183,14 @@ std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Read(const std::string& pat
   return m_reader.Read(path, knowledge);
 }
 
-std::unique_ptr<CHeaderWalk> CReadAhead::WalkFolder(std::string_view folder) {
-  return std::make_unique<CFolderReplay>(*this, folder);
+std::unique_ptr<CHeaderWalk> CReadAhead::WalkFolder(std::string_view folder, CFolderDepth depth) {
+  return std::make_unique<CFolderReplay>(*this, folder, depth);
 }
 
-CReadAhead::FolderStep CReadAhead::NextOfFolder(std::string_view folder, bool& begun, CWalkStep& step) {
+CReadAhead::FolderStep CReadAhead::NextOfFolder(const CWalkStep& begin, bool& begun, CWalkStep& step) {
   std::unique_lock<std::mutex> lock(m_mutex);
   while (!begun) {
-    if (FindFront(CWalkStep::kFolderBegin, folder)) {
+    if (FindFront(begin)) {
       m_tasks.pop_front();
       begun = true;
     } else if (!ListOrWait(lock)) {
@@ -201,7 +205,9 @@ CReadAhead::FolderStep CReadAhead::NextOfFolder(std::string_view folder, bool& b
         step = front;
         return kListedHeader;
       }
-      if (front.kind != CWalkStep::kFolderEnd || front.path != folder) return kNotListed;
+      if (front.kind != CWalkStep::kFolderEnd || front.path != begin.path || front.depth != begin.depth) {
+        return kNotListed;
+      }
       m_tasks.pop_front();
       if (m_tasks.size() <= m_window / 2) m_helperWake.notify_one();
       return kListedEnd;

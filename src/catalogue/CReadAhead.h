@@ -36,7 +36,7 @@ class CReadAhead : public CHeaderSource {
 
   // Both to be called from the thread that made the read-ahead.
   std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) override;
-  std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder) override;
+  std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder, CFolderDepth depth) override;
 
  private:
   class CFolderReplay;
@@ -58,14 +58,14 @@ class CReadAhead : public CHeaderSource {
   bool ListOrWait(std::unique_lock<std::mutex>& lock);
   TaskPtr FirstWaiting() const;
   TaskPtr LastWaiting() const;
-  // Makes the first listed step of that kind and path the front, dropping the steps before it;
-  // null when it is not listed (yet).
-  TaskPtr FindFront(CWalkStep::Kind kind, std::string_view path);
+  // Makes the first listed step like `step` (its kind, path and, for a folder's, depth) the front,
+  // dropping the steps before it; null when it is not listed (yet).
+  TaskPtr FindFront(const CWalkStep& step);
   enum FolderStep { kListedHeader, kListedEnd, kNotListed };
   // The next step of the load's walk of `folder` from the listing: a header, the folder's end, or
   // none when the listing does not hold that walk. `begun` tells whether the folder's begin has
   // been taken already.
-  FolderStep NextOfFolder(std::string_view folder, bool& begun, CWalkStep& step);
+  FolderStep NextOfFolder(const CWalkStep& begin, bool& begun, CWalkStep& step);
   static std::vector<std::unique_ptr<CClassInfo>> Result(Task& task);
 
   std::unique_ptr<CHeaderWalk> m_walk;

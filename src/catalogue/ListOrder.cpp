@@ -3,20 +3,11 @@
 #include <algorithm>
 
 namespace varnwick {
-namespace {
-
-unsigned char Fold(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
-}  // namespace
-
 int CompareListText(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < common; ++i) {
-    const unsigned char left = Fold(a[i]);
-    const unsigned char right = Fold(b[i]);
+    const unsigned char left = FoldListCase(a[i]);
+    const unsigned char right = FoldListCase(b[i]);
     if (left != right) return left < right ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;

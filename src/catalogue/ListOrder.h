@@ -7,6 +7,12 @@
 
 namespace varnwick {
 
+// A byte as the list boxes compare it: ASCII A-Z folded to a-z, every other byte as it is.
+inline unsigned char FoldListCase(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
 // The list boxes' order: bytes compared as unsigned after folding ASCII A-Z to a-z.
 // Negative, zero or positive like strcmp.
 int CompareListText(std::string_view a, std::string_view b);

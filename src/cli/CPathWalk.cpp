@@ -10,7 +10,7 @@ bool CPathWalk::Next(CWalkStep& step) {
   if (m_next == m_paths.size()) return false;
   const std::string& next = m_paths[m_next++];
   if (IsFolder(next)) {
-    m_folder = std::make_unique<CFolderSteps>(next);
+    m_folder = std::make_unique<CFolderSteps>(next, m_depth);
     return m_folder->Next(step);
   }
   step = {CWalkStep::kHeader, next, CPathKnowledge::kUnknown};

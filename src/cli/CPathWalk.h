@@ -14,11 +14,12 @@ namespace varnwick {
 // as Add Directory walks them, between the folder's begin and end, any other path as one header.
 class CPathWalk : public CHeaderWalk {
  public:
-  explicit CPathWalk(std::vector<std::string> paths) : m_paths(std::move(paths)) {}
+  CPathWalk(std::vector<std::string> paths, CFolderDepth depth) : m_paths(std::move(paths)), m_depth(depth) {}
   bool Next(CWalkStep& step) override;
 
  private:
   std::vector<std::string> m_paths;
+  CFolderDepth m_depth;
   std::size_t m_next = 0;                 // the next path to start
   std::unique_ptr<CFolderSteps> m_folder;  // the folder being walked
 };

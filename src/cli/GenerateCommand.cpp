@@ -97,7 +97,7 @@ void RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream
   for (const std::string& text : options.states) states.push_back(ParseStateAssignment(text));
 
   CCatalogue catalogue;
-  LoadPaths(catalogue, options.paths, messages);
+  LoadPaths(catalogue, options.paths, messages, options.recursive);
   const CClassInfo& record = ChooseClass(catalogue, options);
   const std::vector<CMemberRow> rows = GridRows(record, states);
   const auto lookup = [&rows](const std::string& name) { return FindMemberState(rows, name); };

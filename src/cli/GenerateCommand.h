@@ -16,6 +16,7 @@ struct GenerateOptions {
   bool checkPtrList = true;
   bool declarationOnly = false;
   bool lfLineEnds = false;
+  bool recursive = false;                 // folders with their subfolders
   std::vector<std::string> paths;
 };
 

@@ -21,9 +21,9 @@ bool IsFolder(const std::string& path) {
 
 namespace {
 
-void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages) {
+void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages, bool recursive) {
   if (IsFolder(path)) {
-    AddDirectory(catalogue, path, nullptr);
+    AddDirectory(catalogue, path, nullptr, DepthOf(recursive));
   } else if (!catalogue.AddFile(path)) {
     messages << "No class information in " << path << '\n';
   }
@@ -32,13 +32,15 @@ void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& mess
 }  // namespace
 
 void LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
-               CLoadThreads threads) {
+               bool recursive, CLoadThreads threads) {
   // The headers are read ahead on a second thread; the load below runs as it would alone.
   std::optional<CCatalogueReadAhead> readAhead;
-  if (threads == CLoadThreads::kReadAhead) readAhead.emplace(catalogue, std::make_unique<CPathWalk>(paths));
+  if (threads == CLoadThreads::kReadAhead) {
+    readAhead.emplace(catalogue, std::make_unique<CPathWalk>(paths, DepthOf(recursive)));
+  }
   for (const std::string& path : paths) {
     try {
-      LoadPath(catalogue, path, messages);
+      LoadPath(catalogue, path, messages, recursive);
     } catch (const CFileTooLarge& tooLarge) {
       messages << tooLarge.what() << '\n';
     }

@@ -27,10 +27,15 @@ std::string GeneratorList() {
   return text;
 }
 
+void AddRecursiveFlag(CLI::App& command, bool& recursive) {
+  command.add_flag("-r,--recursive", recursive, "Read the headers of each folder's subfolders too");
+}
+
 void AddGenerateCommand(CLI::App& app, GenerateOptions& options) {
   CLI::App* generate = app.add_subcommand("generate", "Write a generated text for one class to stdout");
   generate->add_option("GEN", options.generator, "Generator to run (see the list below)")->required();
   generate->add_option("PATH", options.paths, "Header files or folders to load, in order")->required();
+  AddRecursiveFlag(*generate, options.recursive);
   auto* byName = generate->add_option("--class", options.className, "First class with exactly this name");
   generate->add_option("--index", options.index, "Class at this catalogue index")->excludes(byName);
   generate->add_option("--state", options.states, "NAME=S: set every row named NAME (* for all) to S (0, 1, 2)")
@@ -58,11 +63,14 @@ int Run(int argc, char** argv) {
   app.require_subcommand(1);
 
   std::vector<std::string> classPaths;
+  bool recursive = false;
   CLI::App* classes = app.add_subcommand("classes", "List the loaded classes: index, name, member count, file");
   classes->add_option("PATH", classPaths, "Header files or folders to load, in order")->required();
+  AddRecursiveFlag(*classes, recursive);
   std::vector<std::string> dumpPaths;
   CLI::App* dump = app.add_subcommand("dump", "Print the loaded catalogue as JSON");
   dump->add_option("PATH", dumpPaths, "Header files or folders to load, in order")->required();
+  AddRecursiveFlag(*dump, recursive);
   GenerateOptions generateOptions;
   AddGenerateCommand(app, generateOptions);
 
@@ -78,11 +86,11 @@ int Run(int argc, char** argv) {
   if (*classes) {
     CClassListing listing;
     catalogue.SetSink(&listing);
-    LoadPaths(catalogue, classPaths, std::cerr);
+    LoadPaths(catalogue, classPaths, std::cerr, recursive);
     catalogue.SetSink(nullptr);
     listing.Write(std::cout);
   } else if (*dump) {
-    LoadPaths(catalogue, dumpPaths, std::cerr);
+    LoadPaths(catalogue, dumpPaths, std::cerr, recursive);
     std::cout << CatalogueToJson(catalogue).dump(2) << '\n';
   } else {
     RunGenerate(generateOptions, std::cout, std::cerr);

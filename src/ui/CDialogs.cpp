@@ -37,6 +37,15 @@ void CDialogs::Message(QWidget* owner, const QString& text) {
   box.exec();
 }
 
+bool CDialogs::Ask(QWidget* owner, const QString& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Varnwick"), question, QMessageBox::Yes | QMessageBox::No,
+                  owner);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 void CDialogs::ShowText(QWidget* owner, const GeneratedText& text) {
   CTextDlg dialog(owner);
   dialog.SetBody(text.body);

@@ -23,8 +23,10 @@ class CDialogs {
   virtual std::optional<std::string> OpenHeaderFile(QWidget* owner);
   // The folder picker with a title; nullopt when the user cancels.
   virtual std::optional<std::string> PickFolder(QWidget* owner, const std::string& title);
-  // A message box with one "OK" button.
+  // A message box with one "OK" button, centred on its owner.
   virtual void Message(QWidget* owner, const QString& text);
+  // A question with "Yes" and "No", "No" the default; true for "Yes".
+  virtual bool Ask(QWidget* owner, const QString& question);
   // The text window for one generated text, run modally.
   virtual void ShowText(QWidget* owner, const GeneratedText& text);
   virtual void ShowLegend(QWidget* owner);

@@ -20,7 +20,8 @@ class CDocumentation {
 
  private:
   bool IsInstalled() const;
-  bool IsBuildTree() const;
+  // The source tree of the build tree the program runs from, if it has a README; else empty.
+  QString SourceFolder() const;
 
   QString m_strProgramFolder;
   QString m_strInstalledFolder;

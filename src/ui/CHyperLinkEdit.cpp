@@ -40,8 +40,17 @@ void CHyperLinkEdit::SetShownText(const QString& text) {
   setText(text);
   setCursorPosition(0);
   if (!m_bSizeToText || parentWidget() == nullptr) return;
-  const int width = fontMetrics().horizontalAdvance(text) + 2 * kInnerMargin;
+  // In a layout the size hint carries the width; elsewhere the control resizes itself.
+  updateGeometry();
+  const int width = TextWidth();
   if (width != geometry().width()) setGeometry(geometry().x(), geometry().y(), width, geometry().height());
+}
+
+int CHyperLinkEdit::TextWidth() const { return fontMetrics().horizontalAdvance(m_strShown) + 2 * kInnerMargin; }
+
+QSize CHyperLinkEdit::sizeHint() const {
+  const QSize size = QLineEdit::sizeHint();
+  return m_bSizeToText ? QSize(TextWidth(), size.height()) : size;
 }
 
 void CHyperLinkEdit::ApplyColour() {

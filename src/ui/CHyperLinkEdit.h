@@ -26,12 +26,16 @@ class CHyperLinkEdit : public QLineEdit {
   static inline const QColor kLinkColour{0, 0, 238};
   static inline const QColor kVisitedColour{85, 26, 139};
 
+  // Sized to its text, it asks a layout for just that width.
+  QSize sizeHint() const override;
+
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   void SetShownText(const QString& text);
+  int TextWidth() const;
   void ApplyColour();
 
   QString m_strShown;

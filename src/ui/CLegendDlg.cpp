@@ -1,6 +1,7 @@
 #include "CLegendDlg.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -58,24 +59,39 @@ CLegendDlg::CLegendDlg(QWidget* owner) : QDialog(owner) {
 }
 
 void CLegendDlg::CreateControls() {
+  // The pictures and their labels keep their drawing; the window around them may grow, with "OK"
+  // staying at its bottom right corner.
   const CDialogUnits units(font());
-  setFixedSize(units.X(246), units.Y(121));
-
+  m_canvas = new QWidget(this);
+  m_canvas->setObjectName(QStringLiteral("canvas"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("1"));
-  ok->setGeometry(units.Rect(189, 100, 50, 14));
+  ok->setFixedSize(units.X(50), units.Y(14));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-  AddLabel(this, QStringLiteral("How to use in code Generate ..."), units.X(117), units.Y(5));
-  AddLabel(this, QStringLiteral("Status..."), units.X(5), units.Y(5));
+  AddLabel(m_canvas, QStringLiteral("How to use in code Generate ..."), units.X(117), units.Y(5));
+  AddLabel(m_canvas, QStringLiteral("Status..."), units.X(5), units.Y(5));
   AddMemberKinds();
   AddCheckStates();
+  const QRect drawn = m_canvas->childrenRect();
+  m_canvas->setFixedSize(drawn.right() + 1, drawn.bottom() + 1);
+
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(0, 0, units.X(246 - 239), units.Y(121 - 114));
+  layout->setSpacing(0);
+  layout->addWidget(m_canvas, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(ok, 1, 1, Qt::AlignRight | Qt::AlignBottom);
+  layout->setRowStretch(0, 1);
+  layout->setColumnStretch(0, 1);
+  const QSize design(units.X(246), units.Y(121));
+  setMinimumSize(design.expandedTo(layout->minimumSize()));
+  resize(minimumSize());
 }
 
 void CLegendDlg::AddNamedPicture(int centreX, int pictureBottom, int labelTop, const QString& text) {
-  AddVerticalLine(this, centreX, pictureBottom + 2, labelTop);
-  AddLabel(this, text, centreX - kLabelLead, labelTop);
+  AddVerticalLine(m_canvas, centreX, pictureBottom + 2, labelTop);
+  AddLabel(m_canvas, text, centreX - kLabelLead, labelTop);
 }
 
 void CLegendDlg::AddMemberKinds() {
@@ -83,7 +99,7 @@ void CLegendDlg::AddMemberKinds() {
   const CDialogUnits units(font());
   constexpr int kSize = CMemberGridCtrl::kIconSize;
   const QPixmap icons = Strip(QStringLiteral(":/res/member%1.png"), 6, kSize);
-  const QLabel* picture = AddPicture(this, icons, units.X(7), units.Y(20));
+  const QLabel* picture = AddPicture(m_canvas, icons, units.X(7), units.Y(20));
   const int bottom = picture->geometry().bottom();
   const int left = picture->x();
   const QString names[] = {QStringLiteral("member of a dialog"), QStringLiteral("pointer"),
@@ -99,7 +115,7 @@ void CLegendDlg::AddCheckStates() {
   const CDialogUnits units(font());
   constexpr int kSize = CMemberGridCtrl::kCheckImageSize;
   const QPixmap boxes = Strip(QStringLiteral(":/res/check%1.png"), 3, kSize);
-  const QLabel* picture = AddPicture(this, boxes, units.X(127), units.Y(21));
+  const QLabel* picture = AddPicture(m_canvas, boxes, units.X(127), units.Y(21));
   const int bottom = picture->geometry().bottom();
   const auto centre = [&](int state) { return picture->x() + state * kSize + kSize / 2; };
   AddNamedPicture(centre(0), bottom, units.Y(84), QStringLiteral("will not generate the code"));
@@ -107,7 +123,7 @@ void CLegendDlg::AddCheckStates() {
   const int specialTop = std::max(units.Y(33), bottom + 2);
   AddNamedPicture(centre(2), bottom, specialTop, QStringLiteral("special."));
   const QFontMetrics metrics(font());
-  AddLabel(this, QStringLiteral("(CPtrList, Unknown class...)"), centre(2) - kLabelLead,
+  AddLabel(m_canvas, QStringLiteral("(CPtrList, Unknown class...)"), centre(2) - kLabelLead,
            std::max(units.Y(44), specialTop + metrics.height()));
 }
 

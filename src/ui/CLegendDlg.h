@@ -4,7 +4,7 @@
 
 namespace varnwick {
 
-// "Legenda": names the grid's member-kind icons and check-box states.
+// "Legenda": names the grid's member-kind icons and check-box states. Resizable.
 class CLegendDlg : public QDialog {
   Q_OBJECT
 
@@ -17,6 +17,8 @@ class CLegendDlg : public QDialog {
   void AddCheckStates();
   // A label whose left edge stands just left of a picture's centre line, with a line down to it.
   void AddNamedPicture(int centreX, int pictureBottom, int labelTop, const QString& text);
+
+  QWidget* m_canvas = nullptr;
 };
 
 }  // namespace varnwick

@@ -5,13 +5,15 @@
 
 namespace varnwick {
 
-CMainApp::CMainApp(const QStringList& arguments)
-    // The words after the program name make up one path, as the command line gave it.
-    : m_strStartupFile(ToBytes(arguments.join(QLatin1Char(' ')))) {}
+CMainApp::CMainApp(const QStringList& arguments) {
+  // Each argument verbatim: a file manager passes one per file, quotes and blanks included.
+  for (const QString& argument : arguments) m_startupFiles.push_back(ToBytes(argument));
+}
 
 int CMainApp::Run() {
-  CMainDlg dialog(m_strStartupFile);
-  dialog.exec();
+  // Kept to the end of the process, which ends as soon as the window closes (see main).
+  auto* dialog = new CMainDlg(m_startupFiles);
+  dialog->exec();
   return 0;
 }
 

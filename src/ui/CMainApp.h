@@ -2,21 +2,23 @@
 
 #include <QStringList>
 #include <string>
+#include <vector>
 
 namespace varnwick {
 
-// Keeps the start-up file named on the command line and runs the main window.
+// Keeps the start-up files named on the command line and runs the main window.
 class CMainApp {
  public:
-  // `arguments` without the program name.
+  // `arguments` without the program name: each one names a header to load at start.
   explicit CMainApp(const QStringList& arguments);
 
-  const std::string& StartupFile() const { return m_strStartupFile; }
-  // Runs the main window until it closes; answers the program's exit code.
+  const std::vector<std::string>& StartupFiles() const { return m_startupFiles; }
+  // Runs the main window until it closes; answers the program's exit code. The window and its
+  // catalogue are not freed: the program ends with them.
   int Run();
 
  private:
-  std::string m_strStartupFile;
+  std::vector<std::string> m_startupFiles;
 };
 
 }  // namespace varnwick

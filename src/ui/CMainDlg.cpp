@@ -1,29 +1,32 @@
 #include "CMainDlg.h"
 
-#include <QMouseEvent>
-
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QContextMenuEvent>
-#include <QDateTime>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QSplitter>
+#include <QTimer>
 #include <QUrl>
-#include <algorithm>
 
-#include "CCatalogueReadAhead.h"
+#include "CClassFilterEdit.h"
+#include "CClassListBox.h"
 #include "CDocumentation.h"
-#include "CFolderSteps.h"
+#include "CFolderReader.h"
 #include "CHyperLinkEdit.h"
+#include "CMainMenus.h"
 #include "CMemberGridCtrl.h"
+#include "CMemberViews.h"
+#include "CReadProgress.h"
+#include "CWholeRowsHolder.h"
 #include "Generator.h"
 #include "HeaderFile.h"
-#include "ListOrder.h"
 #include "MemberStates.h"
 #include "UiText.h"
 
@@ -31,70 +34,54 @@ namespace varnwick {
 
 namespace {
 
-enum Command : int {
-  kClassAdd = 32771,
-  kClassDelete = 32772,
-  kClassDeleteAll = 32773,
-  kClassAddDirectory = 32774,
-  kGenerateHeading = 32796,
-  kCheckPtrList = 32797,
-  kAbout = 32798,
-};
+using Command = CMainMenus;
 
-constexpr int kRecordRole = Qt::UserRole;
 // The keyboard opens the context menu this far inside the client area's corner.
 constexpr int kMenuKeyOffset = 5;
-// While a folder is read the class list is repainted at most this often: it still visibly grows,
-// but painting does not outweigh reading.
-constexpr qint64 kRepaintIntervalMs = 15;
+// The member list never shows fewer rows than this, however small the window.
+constexpr int kMemberListMinimumRows = 2;
 
-template <typename T>
-T* RecordOf(const QListWidgetItem* item) {
-  return reinterpret_cast<T*>(item->data(kRecordRole).value<quintptr>());
-}
-
-QListWidget* CreateListBox(QWidget* parent, const QString& id) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(id);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->setUniformItemSizes(true);
-  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  return list;
-}
+const QString kQuitQuestion = QStringLiteral("Quit Varnwick? The loaded classes will be lost.");
 
 QString LinkTarget(const char* file) {
   return QUrl::fromLocalFile(CDocumentation::OfRunningProgram().Folder() + QLatin1Char('/') + QLatin1String(file))
       .toString();
 }
 
+QPushButton* CreateButton(const QString& text, const QString& id, QSize size, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(id);
+  button->setFixedSize(size);
+  return button;
+}
+
+bool IsEnterKey(const QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  return enter && (modifiers == Qt::NoModifier || modifiers == Qt::KeypadModifier);
+}
+
 }  // namespace
 
-CMainDlg::CMainDlg(std::string startupFile, std::shared_ptr<CDialogs> dialogs, QWidget* parent)
-    : QDialog(parent),
-      m_strStartupFile(std::move(startupFile)),
-      m_dialogs(dialogs ? std::move(dialogs) : std::make_shared<CDialogs>()) {
+CMainDlg::CMainDlg(std::vector<std::string> startupFiles, std::shared_ptr<CDialogs> dialogs, QWidget* parent)
+    : QDialog(parent), m_dialogs(dialogs ? std::move(dialogs) : std::make_shared<CDialogs>()), m_menus(this) {
   EnsureResources();
   setWindowTitle(QStringLiteral("Varnwick"));
   setWindowIcon(QIcon(QStringLiteral(":/res/varnwick.png")));
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   CreateControls();
-  CreateMenuBar();
-  CreateContextMenu();
+  LayOut();
   ConnectSignals();
   ConfigureGrid();
-  LoadStartupFile();
+  LoadStartupFiles(startupFiles);
   const QString documents = LinkTarget("");
   m_link->SetLink(documents, QUrl(documents).path());
-  KeepLinkInside();
 }
 
-void CMainDlg::KeepLinkInside() {
-  // A local address is longer than the room left for it: it then ends where the buttons end.
-  const int rightEdge = m_quit->geometry().right();
-  if (m_link->geometry().right() > rightEdge) m_link->move(rightEdge - m_link->width() + 1, m_link->y());
-}
+CMainDlg::CMainDlg(const std::string& startupFile, std::shared_ptr<CDialogs> dialogs, QWidget* parent)
+    : CMainDlg(startupFile.empty() ? std::vector<std::string>() : std::vector<std::string>{startupFile},
+               std::move(dialogs), parent) {}
 
 CMainDlg::~CMainDlg() { qApp->removeEventFilter(this); }
 
@@ -102,126 +89,136 @@ void CMainDlg::CreateControls() {
   const CDialogUnits units(font());
   m_client = new QWidget(this);
   m_client->setObjectName(QStringLiteral("client"));
-  m_client->resize(units.X(331), units.Y(145));
 
-  // Created in tab order.
-  m_quit = new QPushButton(QStringLiteral("Quit"), m_client);
-  m_quit->setObjectName(QStringLiteral("1"));
-  m_quit->setGeometry(units.Rect(274, 112, 50, 14));
+  m_quit = CreateButton(QStringLiteral("Quit"), QStringLiteral("1"), QSize(units.X(50), units.Y(14)), m_client);
   m_quit->setDefault(true);
-
   // Never shown: Escape still closes the window through the dialog's own cancel.
   m_cancel = new QPushButton(QStringLiteral("Cancel"), m_client);
   m_cancel->setObjectName(QStringLiteral("2"));
-  m_cancel->setGeometry(units.Rect(207, 110, 50, 14));
   m_cancel->hide();
 
-  m_classList = CreateListBox(m_client, QStringLiteral("1000"));
-  m_classList->setGeometry(units.Rect(2, 2, 81, 139));
-  m_memberList = CreateListBox(m_client, QStringLiteral("1001"));
-  m_memberList->setGeometry(units.Rect(85, 95, 179, 33));
-
+  m_filter = new CClassFilterEdit(m_client);
+  m_classList = new CClassListBox(m_client);
+  m_memberList = new CListBox(m_client, QStringLiteral("1001"));
+  m_memberHolder = new CWholeRowsHolder(m_memberList, kMemberListMinimumRows, m_client);
   m_grid = new CMemberGridCtrl(m_client);
   m_grid->setObjectName(QStringLiteral("1003"));
-  m_grid->setGeometry(units.Rect(86, 1, 242, 90));
+  m_memberViews = std::make_unique<CMemberViews>(*m_memberList, *m_grid);
 
   m_checkPtrList = new QCheckBox(QStringLiteral("Enable looking for CPtrList"), m_client);
   m_checkPtrList->setObjectName(QStringLiteral("1006"));
-  m_checkPtrList->setGeometry(units.Rect(85, 132, 113, 10));
   m_checkPtrList->setChecked(m_bCheckPtrList);
 
   auto* separator = new QFrame(m_client);
   separator->setFrameShape(QFrame::HLine);
   separator->setFrameShadow(QFrame::Plain);
-  separator->setGeometry(units.X(85), units.Y(129), units.X(242), 1);
+  separator->setFixedHeight(1);
+  m_separator = separator;
 
-  m_help = new QPushButton(QStringLiteral("Help"), m_client);
-  m_help->setObjectName(QStringLiteral("1007"));
-  m_help->setGeometry(units.Rect(275, 95, 49, 12));
-
+  m_help = CreateButton(QStringLiteral("Help"), QStringLiteral("1007"), QSize(units.X(49), units.Y(12)), m_client);
   m_link = new CHyperLinkEdit(m_client);
   m_link->setObjectName(QStringLiteral("1010"));
-  m_link->setGeometry(units.Rect(224, 133, 93, 12));
+  m_link->setFixedHeight(units.Y(12));
+  m_link->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  m_link->setAcceptDrops(false);  // a drop over the link is the window's
+
+  m_progress = new CReadProgress(m_client);
+  m_progress->hide();
+  m_reader = new CFolderReader(m_catalogue, *m_classList, *m_progress, *this);
+  m_dropTarget = new CDropTarget(this);
+
+  // The dialog's tab order, the filter before the list it filters. Layouts re-parent the
+  // controls, so the order is set rather than left to creation.
+  QWidget* const order[] = {m_quit, m_filter, m_classList, m_memberList, m_grid, m_checkPtrList, m_help};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-QAction* CMainDlg::AddCommand(QMenu& menu, const QString& text, int commandId) {
-  QAction* action = menu.addAction(text);
-  action->setData(commandId);
-  m_commands.emplace_back(action, commandId);
-  return action;
-}
+void CMainDlg::LayOut() {
+  // Dialog 102 with room to grow: the class list beside a splitter on the left; on the right the
+  // grid, under it the member list with "Help" and "Quit", the separator, the check box and the
+  // link. The lists and the grid take the growth; buttons, check box and link keep their edges.
+  const CDialogUnits units(font());
+  auto* left = new QWidget;
+  auto* leftColumn = new QVBoxLayout(left);
+  leftColumn->setContentsMargins(0, units.Y(1), 0, 0);
+  leftColumn->setSpacing(units.Y(1));
+  leftColumn->addWidget(m_filter);
+  leftColumn->addWidget(m_classList, 1);
 
-void CMainDlg::AddGenerateItems(QMenu& menu) {
-  const auto text = [](GeneratorKind kind) {
-    for (const GeneratorInfo& info : AllGenerators())
-      if (info.kind == kind) return std::pair(QString::fromUtf8(info.menuText.data(), static_cast<qsizetype>(info.menuText.size())), info.commandId);
-    return std::pair(QString(), 0);
-  };
-  const auto add = [&](QMenu& into, GeneratorKind kind) {
-    const auto [label, id] = text(kind);
-    AddCommand(into, label, id);
-  };
-  add(menu, GeneratorKind::Serialize);
-  add(menu, GeneratorKind::ModalDialog);
-  QMenu* operators = menu.addMenu(QStringLiteral("Operator"));
-  for (GeneratorKind kind : {GeneratorKind::Assign, GeneratorKind::Equal, GeneratorKind::Less,
-                             GeneratorKind::Greater, GeneratorKind::Store, GeneratorKind::Load})
-    add(*operators, kind);
-  QMenu* members = menu.addMenu(QStringLiteral("Members"));
-  add(*members, GeneratorKind::MembersList);
-  add(*members, GeneratorKind::MembersValues);
-  QMenu* copy = menu.addMenu(QStringLiteral("Copy Constructor"));
-  add(*copy, GeneratorKind::CopyAssign);
-  add(*copy, GeneratorKind::CopyMembers);
-}
+  auto* buttons = new QVBoxLayout;
+  buttons->setSpacing(0);
+  buttons->addWidget(m_help);
+  buttons->addStretch(1);
+  buttons->addWidget(m_quit);
+  auto* members = new QHBoxLayout;
+  members->setContentsMargins(0, 0, units.X(4), 0);
+  members->setSpacing(units.X(10));
+  members->addWidget(m_memberHolder, 1);
+  members->addLayout(buttons);
+  auto* bottom = new QHBoxLayout;
+  bottom->setContentsMargins(0, 0, units.X(4), 0);
+  bottom->addWidget(m_checkPtrList);
+  bottom->addStretch(1);
+  bottom->addWidget(m_link);
 
-void CMainDlg::CreateMenuBar() {
-  m_menuBar = new QMenuBar(this);
-  m_menuBar->setNativeMenuBar(false);
-  QMenu* classMenu = m_menuBar->addMenu(QStringLiteral("Class"));
-  AddCommand(*classMenu, QStringLiteral("Add"), kClassAdd);
-  AddCommand(*classMenu, QStringLiteral("Add Directory"), kClassAddDirectory);
-  AddCommand(*classMenu, QStringLiteral("Delete"), kClassDelete);
-  AddCommand(*classMenu, QStringLiteral("Delete All"), kClassDeleteAll);
-  AddGenerateItems(*m_menuBar->addMenu(QStringLiteral("Generate")));
-  AddCommand(*m_menuBar->addMenu(QStringLiteral("Settings")), QStringLiteral("Check CTypedPtrList"),
-             kCheckPtrList);
-  AddCommand(*m_menuBar->addMenu(QStringLiteral("About")), QStringLiteral("About"), kAbout);
+  auto* right = new QWidget;
+  auto* rightColumn = new QVBoxLayout(right);
+  rightColumn->setContentsMargins(0, 0, 0, 0);
+  rightColumn->setSpacing(0);
+  rightColumn->addWidget(m_grid, 90);  // the heights of dialog 102
+  rightColumn->addSpacing(units.Y(4));
+  rightColumn->addLayout(members, 33);
+  rightColumn->addSpacing(units.Y(1));
+  rightColumn->addWidget(m_separator);
+  rightColumn->addSpacing(units.Y(2));
+  rightColumn->addLayout(bottom);
 
-  const int barHeight = m_menuBar->sizeHint().height();
-  m_menuBar->setGeometry(0, 0, m_client->width(), barHeight);
-  m_client->move(0, barHeight);
-  setFixedSize(m_client->width(), barHeight + m_client->height());
-}
+  m_splitter = new QSplitter(Qt::Horizontal);
+  m_splitter->setObjectName(QStringLiteral("splitter"));
+  m_splitter->setChildrenCollapsible(false);
+  m_splitter->setHandleWidth(units.X(3));
+  m_splitter->addWidget(left);
+  m_splitter->addWidget(right);
+  m_splitter->setStretchFactor(0, 1);
+  m_splitter->setStretchFactor(1, 3);
+  m_splitter->setSizes({units.X(81), units.X(331 - 86 - 3)});
 
-void CMainDlg::CreateContextMenu() {
-  m_contextMenu = new QMenu(QStringLiteral("_POPUP_"), this);
-  AddCommand(*m_contextMenu, QStringLiteral("Add Class"), kClassAdd);
-  AddCommand(*m_contextMenu, QStringLiteral("Add Directory"), kClassAddDirectory);
-  AddCommand(*m_contextMenu, QStringLiteral("Delete Class"), kClassDelete);
-  AddCommand(*m_contextMenu, QStringLiteral("Delete All"), kClassDeleteAll);
-  m_contextMenu->addSeparator();
-  // The heading cannot be chosen, yet reads like the items around it: the menu's inactive
-  // colours are its active ones, and no other item of it is ever inactive.
-  QAction* heading = AddCommand(*m_contextMenu, QStringLiteral("---- Generate ----"), kGenerateHeading);
-  heading->setEnabled(false);
-  QPalette colours = m_contextMenu->palette();
-  for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-    colours.setColor(QPalette::Disabled, role, colours.color(QPalette::Active, role));
-  colours.setColor(QPalette::Disabled, QPalette::Light, colours.color(QPalette::Active, QPalette::Window));
-  m_contextMenu->setPalette(colours);
-  AddGenerateItems(*m_contextMenu);
+  auto* work = new QHBoxLayout;
+  work->setContentsMargins(units.X(2), units.Y(1), units.X(3), units.Y(3));
+  work->addWidget(m_splitter);
+  auto* client = new QVBoxLayout(m_client);
+  client->setContentsMargins(0, 0, 0, 0);
+  client->setSpacing(0);
+  client->addLayout(work, 1);
+  client->addWidget(m_progress);
+
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(0, 0, 0, 0);
+  window->setSpacing(0);
+  window->setMenuBar(m_menus.MenuBar());
+  window->addWidget(m_client);
+  // It opens at the size of dialog 102.
+  resize(QSize(units.X(331), m_menus.MenuBar()->sizeHint().height() + units.Y(145)).expandedTo(minimumSizeHint()));
 }
 
 void CMainDlg::ConnectSignals() {
-  connect(m_menuBar, &QMenuBar::triggered, this,
-          [this](QAction* action) { RunCommand(action->data().toInt()); });
+  connect(m_menus.MenuBar(), &QMenuBar::triggered, this, [this](QAction* action) { RunCommand(action->data().toInt()); });
   connect(m_quit, &QPushButton::clicked, this, &QDialog::accept);
   connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_help, &QPushButton::clicked, this, &CMainDlg::OnHelp);
   // The selection, not the current row: a mouse press moves the current row before it selects.
   connect(m_classList, &QListWidget::itemSelectionChanged, this, &CMainDlg::OnSelchangeClassList);
   connect(m_checkPtrList, &QCheckBox::toggled, this, [this](bool on) { m_bCheckPtrList = on; });
+  connect(m_filter, &CClassFilterEdit::FilterChanged, this, &CMainDlg::OnFilterChanged);
+  connect(m_filter, &CClassFilterEdit::LeaveForList, this, [this] { m_classList->setFocus(Qt::TabFocusReason); });
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this, [this] {
+    m_filter->setFocus(Qt::ShortcutFocusReason);
+    m_filter->selectAll();
+  });
+  connect(new QShortcut(QKeySequence::Delete, m_classList, nullptr, nullptr, Qt::WidgetShortcut),
+          &QShortcut::activated, this, [this] { RunCommand(Command::kClassDelete); });
+  connect(m_progress, &CReadProgress::CancelClicked, m_reader, &CFolderReader::Cancel);
+  connect(m_dropTarget, &CDropTarget::Dropped, this, &CMainDlg::OnDropped);
   // Shift+F10 opens the context menu whichever control has the focus.
   qApp->installEventFilter(this);
 }
@@ -236,122 +233,92 @@ void CMainDlg::ConfigureGrid() {
   m_grid->SetCheckBoxes(true);
 }
 
-void CMainDlg::LoadStartupFile() {
-  if (m_strStartupFile.empty()) return;
-  bool tooLarge = false;
-  if (!AddFile(m_strStartupFile, tooLarge) && !tooLarge)
-    m_dialogs->Message(this, QStringLiteral("No class information for ") + ToQString(m_strStartupFile));
+void CMainDlg::LoadStartupFiles(const std::vector<std::string>& files) {
+  if (files.empty()) return;
+  for (const std::string& file : files) {
+    bool tooLarge = false;
+    if (!AddFile(file, tooLarge, true) && !tooLarge)
+      m_deferredMessages.push_back(QStringLiteral("No class information for ") + ToQString(file));
+  }
   FillClassList();
   ShowSelectedClass();
 }
 
+void CMainDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The start-up messages wait for the window, so that they stand in front of it, centred.
+  if (!m_deferredMessages.empty()) QTimer::singleShot(0, this, &CMainDlg::ShowDeferredMessages);
+}
+
+void CMainDlg::ShowDeferredMessages() {
+  // One box for all, a line each: a file manager may pass many files at once.
+  QStringList lines(m_deferredMessages.begin(), m_deferredMessages.end());
+  m_deferredMessages.clear();
+  if (!lines.isEmpty()) m_dialogs->Message(this, lines.join(QLatin1Char('\n')));
+}
+
 void CMainDlg::RunCommand(int commandId) {
+  // A folder being read takes no other command, whichever way it comes.
+  if (IsReadingFolder()) return;
   switch (commandId) {
-    case kClassAdd: OnClassAdd(); return;
-    case kClassAddDirectory: OnClassAddDirectory(); return;
-    case kClassDelete: OnClassDelete(); return;
-    case kClassDeleteAll: OnClassDeleteAll(); return;
-    case kCheckPtrList: OnCheckPtrList(); return;
-    case kAbout: OnAbout(); return;
+    case Command::kClassAdd: OnClassAdd(); return;
+    case Command::kClassAddDirectory: OnClassAddDirectory(); return;
+    case Command::kClassAddDirectoryTree: OnClassAddDirectoryTree(); return;
+    case Command::kClassDelete: OnClassDelete(); return;
+    case Command::kClassDeleteAll: OnClassDeleteAll(); return;
+    case Command::kClassReload: OnClassReload(); return;
+    case Command::kCheckPtrList: OnCheckPtrList(); return;
+    case Command::kAbout: OnAbout(); return;
     default: OnGenerate(commandId); return;
   }
 }
 
+bool CMainDlg::IsReadingFolder() const { return m_reader->IsReading(); }
+
 // ---- Catalogue views -------------------------------------------------------------------------
 
-const CClassInfo* CMainDlg::SelectedClass() const {
-  const int row = SelectedClassRow();
-  return row < 0 ? nullptr : RecordOf<const CClassInfo>(m_classList->item(row));
-}
+const CClassInfo* CMainDlg::SelectedClass() const { return m_classList->SelectedRecord(); }
 
-int CMainDlg::SelectedClassRow() const {
-  const QList<QListWidgetItem*> selected = m_classList->selectedItems();
-  return selected.isEmpty() ? -1 : m_classList->row(selected.first());
-}
-
-void CMainDlg::SelectClassRow(std::optional<std::size_t> row) {
-  // A selection made by the program is no selection change of the user's.
-  const QSignalBlocker quiet(m_classList);
-  if (row && *row < static_cast<std::size_t>(m_classList->count()))
-    m_classList->setCurrentRow(static_cast<int>(*row));
-  else
-    m_classList->setCurrentRow(-1);
-}
-
-void CMainDlg::FillClassList() { ShowClassList(m_catalogue.FillClassList()); }
-
-void CMainDlg::ShowClassList(const CClassList& list) {
-  {
-    const QSignalBlocker quiet(m_classList);
-    m_classList->clear();
-    for (std::size_t position : list.rows) {
-      const CClassInfo& record = m_catalogue.At(position);
-      auto* item = new QListWidgetItem(ToQString(record.m_strName));
-      item->setData(kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(&record)));
-      m_classList->addItem(item);
-    }
-  }
-  m_nShownRecords = m_catalogue.Size();
-  SelectClassRow(list.selectedRow);
-}
-
-void CMainDlg::ClearMemberViews() {
-  m_memberList->clear();
-  m_grid->DeleteAllItems();
-}
-
-void CMainDlg::ShowMembers(const CClassInfo* record) {
-  if (record == nullptr) return;
-  ClearMemberViews();
-  for (const CMemberInfo* member : MemberListOrder(*record)) {
-    auto* item = new QListWidgetItem(ToQString(member->LineText()));
-    item->setData(kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(member)));
-    m_memberList->addItem(item);
-  }
-  for (const auto& member : record->m_pMembers) {
-    const int row = m_grid->AppendRow(member->m_strType, member->IconIndex());
-    m_grid->SetItemText(row, 1, member->m_strName);
-    m_grid->SetCheckState(row, member->ShownCheckState());
-  }
-}
+void CMainDlg::FillClassList() { m_classList->Show(m_catalogue, m_catalogue.FillClassList(m_filter->Filter())); }
 
 void CMainDlg::ShowSelectedClass() {
   if (const CClassInfo* record = SelectedClass())
-    ShowMembers(record);
+    m_memberViews->Show(record);
   else
-    ClearMemberViews();
+    m_memberViews->Clear();
 }
 
-void CMainDlg::OnSelchangeClassList() {
-  if (const CClassInfo* record = SelectedClass()) ShowMembers(record);
+void CMainDlg::OnSelchangeClassList() { m_memberViews->Show(SelectedClass()); }
+
+void CMainDlg::OnFilterChanged() {
+  FillClassList();
+  // The grid keeps the user's ticks while the selection stays on the same class.
+  if (SelectedClass() != m_memberViews->ShownClass()) ShowSelectedClass();
 }
 
-std::vector<const CMemberInfo*> CMainDlg::MembersInListOrder() const {
-  std::vector<const CMemberInfo*> members;
-  members.reserve(static_cast<std::size_t>(m_memberList->count()));
-  for (int row = 0; row < m_memberList->count(); ++row)
-    members.push_back(RecordOf<const CMemberInfo>(m_memberList->item(row)));
-  return members;
-}
+std::vector<const CMemberInfo*> CMainDlg::MembersInListOrder() const { return m_memberViews->MembersInListOrder(); }
 
 int CMainDlg::FindMemberState(const std::string& name) const {
-  return varnwick::FindMemberState(m_grid->MemberRows(), name);
+  return varnwick::FindMemberState(m_memberViews->GridRows(), name);
 }
 
-bool CMainDlg::AddFile(const std::string& path, bool& tooLarge) {
+bool CMainDlg::AddFile(const std::string& path, bool& tooLarge, bool deferred) {
   tooLarge = false;
   try {
     return m_catalogue.AddFile(path);
   } catch (const CFileTooLarge& error) {
     tooLarge = true;
-    ShowFileTooLarge(error.Path());
+    if (deferred)
+      m_deferredMessages.push_back(FileTooLargeText(error.Path()));
+    else
+      m_dialogs->Message(this, FileTooLargeText(error.Path()));
     return false;
   }
 }
 
-void CMainDlg::ShowFileTooLarge(const std::string& path) {
-  m_dialogs->Message(this, QStringLiteral("The file ") + ToQString(path) +
-                               QStringLiteral(" is larger than 1,048,575 bytes and cannot be read."));
+QString CMainDlg::FileTooLargeText(const std::string& path) const {
+  return QStringLiteral("The file ") + ToQString(path) +
+         QStringLiteral(" is larger than 1,048,575 bytes and cannot be read.");
 }
 
 // ---- Commands --------------------------------------------------------------------------------
@@ -369,95 +336,48 @@ void CMainDlg::OnClassAdd() {
   ShowSelectedClass();
 }
 
-void CMainDlg::OnClassAddDirectory() {
+void CMainDlg::OnClassAddDirectory() { AddFolder(CFolderDepth::kFolderOnly); }
+
+void CMainDlg::OnClassAddDirectoryTree() { AddFolder(CFolderDepth::kWithSubfolders); }
+
+void CMainDlg::AddFolder(CFolderDepth depth) {
   const std::optional<std::string> folder = m_dialogs->PickFolder(this, "Open your project directory");
-  if (!folder) return;
-  m_nShownRecords = m_catalogue.Size();
-  m_nLastRepaint = 0;
-  m_pendingSelection = nullptr;
-  // Scrolling to each new selection lays out the whole list; it is done only when painting.
-  m_classList->setAutoScroll(false);
-  try {
-    // The headers are read ahead on a second thread; this thread adds them and paints as before.
-    const CCatalogueReadAhead readAhead(m_catalogue, std::make_unique<CFolderSteps>(*folder));
-    AddDirectory(m_catalogue, *folder, this);
-  } catch (const CFileTooLarge& error) {
-    FinishAddDirectory();
-    ShowFileTooLarge(error.Path());
-    return;
+  if (folder) ReadFolder(*folder, depth);
+}
+
+void CMainDlg::ReadFolder(const std::string& folder, CFolderDepth depth) {
+  const std::optional<std::string> tooLarge = m_reader->Read(folder, depth, m_filter->Filter());
+  if (tooLarge) m_dialogs->Message(this, FileTooLargeText(*tooLarge));
+  // After the message too: the members of the class the list selects, as after any refill.
+  ShowSelectedClass();
+  if (m_bCloseAfterRead) QTimer::singleShot(0, this, &QWidget::close);
+  m_bCloseAfterRead = false;
+}
+
+void CMainDlg::OnDropped(const std::vector<CDroppedPath>& paths) {
+  if (IsReadingFolder()) return;
+  for (const CDroppedPath& item : paths) {
+    if (item.folder) {
+      ReadFolder(item.path, CFolderDepth::kFolderOnly);
+      continue;
+    }
+    bool tooLarge = false;
+    if (!AddFile(item.path, tooLarge) && !tooLarge)
+      m_dialogs->Message(this, QStringLiteral("No class information in ") + ToQString(item.path));
   }
-  // The list already holds every record in refill order; only the refill's selection is left.
-  FinishAddDirectory();
+  FillClassList();
   ShowSelectedClass();
 }
 
-void CMainDlg::FinishAddDirectory() {
-  m_classList->setAutoScroll(true);
-  const std::optional<std::size_t> position = m_catalogue.RecordToSelect();
-  const CClassInfo* wanted = position ? &m_catalogue.At(*position) : nullptr;
-  if (m_pendingSelection != nullptr && RecordOf<const CClassInfo>(m_pendingSelection) == wanted) {
-    SelectClassRow(static_cast<std::size_t>(m_classList->row(m_pendingSelection)));
-  } else {
-    std::optional<std::size_t> row;
-    for (int each = 0; each < m_classList->count() && wanted != nullptr && !row; ++each)
-      if (RecordOf<const CClassInfo>(m_classList->item(each)) == wanted) row = static_cast<std::size_t>(each);
-    SelectClassRow(row ? row : std::optional<std::size_t>(0));
-  }
-  m_pendingSelection = nullptr;
-  if (QListWidgetItem* selected = m_classList->currentItem()) m_classList->scrollToItem(selected);
-}
-
-void CMainDlg::OnFileRead(const std::string& /*path*/, bool foundClasses) {
-  if (!foundClasses) return;
-  std::vector<QListWidgetItem*> added;
-  for (std::size_t position = m_nShownRecords; position < m_catalogue.Size(); ++position)
-    added.push_back(InsertClassRow(m_catalogue.At(position)));
-  m_nShownRecords = m_catalogue.Size();
-  // A refill would select the last record named like the file's first class: one of these rows.
-  for (auto item = added.rbegin(); item != added.rend(); ++item) {
-    if (RecordOf<const CClassInfo>(*item)->m_strName != m_catalogue.LastClass()) continue;
-    m_pendingSelection = *item;
-    break;
-  }
-
-  // Selecting lays the list out anew, so it waits for the next paint: nobody sees it before.
-  const qint64 now = QDateTime::currentMSecsSinceEpoch();
-  if (now - m_nLastRepaint < kRepaintIntervalMs) return;
-  m_nLastRepaint = now;
-  if (m_pendingSelection != nullptr) {
-    SelectClassRow(static_cast<std::size_t>(m_classList->row(m_pendingSelection)));
-    m_classList->scrollToItem(m_pendingSelection);
-  }
-  m_classList->repaint();
-}
-
-QListWidgetItem* CMainDlg::InsertClassRow(const CClassInfo& record) {
-  // After every row whose name sorts before or equal to the new one: equal names keep loading order.
-  int low = 0;
-  int high = m_classList->count();
-  while (low < high) {
-    const int middle = (low + high) / 2;
-    const CClassInfo* other = RecordOf<const CClassInfo>(m_classList->item(middle));
-    if (CompareListText(other->m_strName, record.m_strName) <= 0)
-      low = middle + 1;
-    else
-      high = middle;
-  }
-  auto* item = new QListWidgetItem(ToQString(record.m_strName));
-  item->setData(kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(&record)));
-  const QSignalBlocker quiet(m_classList);
-  m_classList->insertItem(low, item);
-  return item;
-}
-
 void CMainDlg::OnClassDelete() {
-  const int row = SelectedClassRow();
+  const int row = m_classList->SelectedRow();
   if (row < 0) return;
   // The shown rows are always the catalogue's class list, so the catalogue can take the row.
+  const CClassFilter& filter = m_filter->Filter();
   const std::optional<CClassList> list =
-      m_catalogue.DeleteClass(m_catalogue.FillClassList(), static_cast<std::size_t>(row));
+      m_catalogue.DeleteClass(m_catalogue.FillClassList(filter), static_cast<std::size_t>(row), filter);
   if (!list) return;
-  ShowClassList(*list);
+  m_classList->Show(m_catalogue, *list);
   ShowSelectedClass();
 }
 
@@ -467,11 +387,28 @@ void CMainDlg::OnClassDeleteAll() {
   ShowSelectedClass();
 }
 
+void CMainDlg::OnClassReload() {
+  std::size_t before = m_catalogue.Size();  // no class selected
+  if (const CClassInfo* selected = SelectedClass()) before = m_catalogue.FindClassPosition(*selected).value_or(before);
+  const CReloadReport report = m_catalogue.Reload();
+  // The same class stays selected while its header still defines it; else the refill's choice.
+  CClassList list = m_catalogue.FillClassList(m_filter->Filter());
+  if (before < report.newPositions.size() && report.newPositions[before])
+    list.SelectRecord(*report.newPositions[before]);
+  m_classList->Show(m_catalogue, list);
+  ShowSelectedClass();
+  QStringList problems;
+  for (const CReloadProblem& problem : report.problems)
+    problems << (problem.tooLarge ? FileTooLargeText(problem.path)
+                                  : QStringLiteral("No class information in ") + ToQString(problem.path));
+  if (!problems.isEmpty()) m_dialogs->Message(this, problems.join(QLatin1Char('\n')));
+}
+
 void CMainDlg::OnGenerate(int commandId) {
   const GeneratorInfo* generator = FindGeneratorByCommand(commandId);
   const CClassInfo* record = SelectedClass();
   if (generator == nullptr || record == nullptr) return;
-  const std::vector<CMemberRow> rows = m_grid->MemberRows();
+  const std::vector<CMemberRow> rows = m_memberViews->GridRows();
   const MemberStateLookup state = [&rows](const std::string& name) {
     return varnwick::FindMemberState(rows, name);
   };
@@ -480,7 +417,7 @@ void CMainDlg::OnGenerate(int commandId) {
         Generate(generator->kind, *record, MembersInListOrder(), state, m_bCheckPtrList);
     if (text) m_dialogs->ShowText(this, *text);
   } catch (const CFileTooLarge& error) {
-    ShowFileTooLarge(error.Path());
+    m_dialogs->Message(this, FileTooLargeText(error.Path()));
   }
 }
 
@@ -494,6 +431,37 @@ void CMainDlg::OnAbout() { m_dialogs->ShowAbout(this); }
 
 void CMainDlg::OnHelp() { m_dialogs->ShowLegend(this); }
 
+// ---- Closing ---------------------------------------------------------------------------------
+
+bool CMainDlg::ConfirmQuit() { return m_catalogue.IsEmpty() || m_dialogs->Ask(this, kQuitQuestion); }
+
+void CMainDlg::keyPressEvent(QKeyEvent* event) {
+  // Enter and Escape end the dialog only when nothing would be lost, or the user says so. Quit
+  // and the close box close at once.
+  const bool closing = IsEnterKey(event) || event->matches(QKeySequence::Cancel);
+  if (closing && IsReadingFolder()) {
+    if (event->matches(QKeySequence::Cancel)) m_reader->Cancel();
+    event->accept();
+    return;
+  }
+  if (closing && !ConfirmQuit()) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void CMainDlg::closeEvent(QCloseEvent* event) {
+  if (IsReadingFolder()) {
+    // The read stops after its current header; the window closes once it has.
+    m_reader->Cancel();
+    m_bCloseAfterRead = true;
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
 // ---- Context menu ----------------------------------------------------------------------------
 
 QPoint CMainDlg::KeyboardMenuPoint() const {
@@ -501,7 +469,8 @@ QPoint CMainDlg::KeyboardMenuPoint() const {
 }
 
 void CMainDlg::OpenContextMenu(const QPoint& screenPoint) {
-  QAction* chosen = m_dialogs->PopupMenu(*m_contextMenu, screenPoint);
+  if (IsReadingFolder()) return;
+  QAction* chosen = m_dialogs->PopupMenu(*m_menus.ContextMenu(), screenPoint);
   if (chosen != nullptr && chosen->isEnabled()) RunCommand(chosen->data().toInt());
 }
 
@@ -511,17 +480,7 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
-// The list boxes select nothing with the right button (it only opens the context menu, which Qt
-// still sends), and a control-click cannot leave them without a selection.
-bool CMainDlg::IsIgnoredListBoxPress(QObject* watched, QEvent* event) const {
-  const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-  if (!press || (watched != m_classList->viewport() && watched != m_memberList->viewport())) return false;
-  const auto* mouse = static_cast<QMouseEvent*>(event);
-  return mouse->button() == Qt::RightButton || mouse->modifiers().testFlag(Qt::ControlModifier);
-}
-
 bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (IsIgnoredListBoxPress(watched, event)) return true;
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   auto* widget = qobject_cast<QWidget*>(watched);

@@ -10,28 +10,39 @@
 #include "AddDirectory.h"
 #include "CCatalogue.h"
 #include "CDialogs.h"
+#include "CDropTarget.h"
+#include "CMainMenus.h"
 
 class QAction;
 class QCheckBox;
-class QListWidget;
-class QListWidgetItem;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QSplitter;
 
 namespace varnwick {
 
+class CClassFilterEdit;
+class CClassListBox;
+class CFolderReader;
 class CHyperLinkEdit;
+class CListBox;
 class CMemberGridCtrl;
+class CMemberViews;
+class CReadProgress;
 
 // The program's one window: the loaded classes, the members of the selected class, the setting
 // and every command. It owns the catalogue.
-class CMainDlg : public QDialog, private CAddDirectoryListener {
+class CMainDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // `dialogs` shows the modal windows; null means the real ones.
-  explicit CMainDlg(std::string startupFile = {}, std::shared_ptr<CDialogs> dialogs = nullptr,
+  // Each start-up file is loaded as Add loads a header; `dialogs` shows the modal windows, null
+  // meaning the real ones.
+  explicit CMainDlg(std::vector<std::string> startupFiles, std::shared_ptr<CDialogs> dialogs = nullptr,
+                    QWidget* parent = nullptr);
+  // One start-up file, none when empty.
+  explicit CMainDlg(const std::string& startupFile = {}, std::shared_ptr<CDialogs> dialogs = nullptr,
                     QWidget* parent = nullptr);
   ~CMainDlg() override;
 
@@ -44,79 +55,80 @@ class CMainDlg : public QDialog, private CAddDirectoryListener {
   // The state the grid shows for a member name; 1 when no row shows it.
   int FindMemberState(const std::string& name) const;
   // The context menu as it opens, for whoever shows or inspects it.
-  QMenu* ContextMenu() const { return m_contextMenu; }
-  QMenuBar* MenuBar() const { return m_menuBar; }
+  QMenu* ContextMenu() const { return m_menus.ContextMenu(); }
+  QMenuBar* MenuBar() const { return m_menus.MenuBar(); }
   // Where Shift+F10 and the Menu key open the context menu, in screen coordinates.
   QPoint KeyboardMenuPoint() const;
+  bool IsReadingFolder() const;
 
  public slots:
   void OnClassAdd();
   void OnClassAddDirectory();
+  void OnClassAddDirectoryTree();
   void OnClassDelete();
   void OnClassDeleteAll();
+  void OnClassReload();
   void OnGenerate(int commandId);
   void OnCheckPtrList();
   void OnAbout();
   void OnHelp();
   void OnSelchangeClassList();
+  void OnFilterChanged();
+  void OnDropped(const std::vector<varnwick::CDroppedPath>& paths);
   void OpenContextMenu(const QPoint& screenPoint);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  bool IsIgnoredListBoxPress(QObject* watched, QEvent* event) const;
 
  private:
   void CreateControls();
-  void CreateMenuBar();
-  void CreateContextMenu();
-  void AddGenerateItems(QMenu& menu);
-  QAction* AddCommand(QMenu& menu, const QString& text, int commandId);
+  void LayOut();
   void ConnectSignals();
   void ConfigureGrid();
-  void LoadStartupFile();
-  void KeepLinkInside();
+  void LoadStartupFiles(const std::vector<std::string>& files);
+  void ShowDeferredMessages();
   void RunCommand(int commandId);
+  bool ConfirmQuit();
 
   // Catalogue views.
   void FillClassList();
-  void ShowClassList(const CClassList& list);
-  void ShowMembers(const CClassInfo* record);
   void ShowSelectedClass();
-  void ClearMemberViews();
-  int SelectedClassRow() const;
-  void SelectClassRow(std::optional<std::size_t> row);
   // Reads a header into the catalogue; false when it has no class. A header over the size limit
-  // shows its message and ends the command: then `tooLarge` is set.
-  bool AddFile(const std::string& path, bool& tooLarge);
-  void ShowFileTooLarge(const std::string& path);
+  // shows its message (at once, or with `deferred` once the window shows) and sets `tooLarge`.
+  bool AddFile(const std::string& path, bool& tooLarge, bool deferred = false);
+  QString FileTooLargeText(const std::string& path) const;
+  // Add Directory and Add Directory Tree, and a folder dropped on the window.
+  void ReadFolder(const std::string& folder, CFolderDepth depth);
+  void AddFolder(CFolderDepth depth);
 
-  // Add Directory: inserts each new record at its sorted place rather than refilling the list.
-  void OnFileRead(const std::string& path, bool foundClasses) override;
-  QListWidgetItem* InsertClassRow(const CClassInfo& record);
-  // Selects what a refill would select, after the folder has been read or the read has ended.
-  void FinishAddDirectory();
-
-  std::string m_strStartupFile;
   std::shared_ptr<CDialogs> m_dialogs;
   CCatalogue m_catalogue;
   bool m_bCheckPtrList = true;
-  std::size_t m_nShownRecords = 0;  // records already in the class list during Add Directory
-  qint64 m_nLastRepaint = 0;
-  QListWidgetItem* m_pendingSelection = nullptr;  // the row a refill would select now
+  std::vector<QString> m_deferredMessages;    // start-up messages, shown once the window is
+  bool m_bCloseAfterRead = false;
+  CMainMenus m_menus;
 
   QWidget* m_client = nullptr;
-  QMenuBar* m_menuBar = nullptr;
-  QMenu* m_contextMenu = nullptr;
   QPushButton* m_quit = nullptr;
   QPushButton* m_cancel = nullptr;
-  QListWidget* m_classList = nullptr;
-  QListWidget* m_memberList = nullptr;
+  CClassFilterEdit* m_filter = nullptr;
+  CClassListBox* m_classList = nullptr;
+  CListBox* m_memberList = nullptr;
+  QWidget* m_memberHolder = nullptr;
   CMemberGridCtrl* m_grid = nullptr;
+  std::unique_ptr<CMemberViews> m_memberViews;
   QCheckBox* m_checkPtrList = nullptr;
+  QWidget* m_separator = nullptr;
   QPushButton* m_help = nullptr;
   CHyperLinkEdit* m_link = nullptr;
-  std::vector<std::pair<QAction*, int>> m_commands;
+  QSplitter* m_splitter = nullptr;
+  CReadProgress* m_progress = nullptr;
+  CFolderReader* m_reader = nullptr;
+  CDropTarget* m_dropTarget = nullptr;
 };
 
 }  // namespace varnwick

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "ListOrder.h"
 #include "UiText.h"
@@ -75,11 +77,12 @@ class CGridDelegate : public QStyledItemDelegate {
     painter->save();
     QRect cell = option.rect;
     painter->fillRect(cell, background);
-    if (index.column() == CMemberGridCtrl::kCheckColumn) cell.setLeft(DrawImages(painter, cell, index, highlighted));
+    if (index.column() == CMemberGridCtrl::kCheckColumn) DrawImages(painter, cell, index, highlighted);
+    cell.setLeft(cell.left() + CMemberGridCtrl::ImagesWidth(index.column()));
     painter->setClipRect(cell);
     painter->setPen(text);
     const QString shown = CMemberGridCtrl::FitText(option.fontMetrics, index.data(Qt::DisplayRole).toString(),
-                                  cell.width() - kCellSlack);
+                                                   CMemberGridCtrl::TextRoom(index.column(), option.rect.width()));
     painter->drawText(cell.adjusted(kTextIndent, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                       shown);
     painter->restore();
@@ -92,8 +95,7 @@ class CGridDelegate : public QStyledItemDelegate {
   }
 
  private:
-  // Answers the left edge left for the text.
-  int DrawImages(QPainter* painter, const QRect& cell, const QModelIndex& index, bool highlighted) const {
+  void DrawImages(QPainter* painter, const QRect& cell, const QModelIndex& index, bool highlighted) const {
     int left = cell.left();
     if (m_grid->IsCheckable()) {
       const QPixmap& box = m_grid->CheckImage(index.data(kStateRole).toInt());
@@ -104,7 +106,6 @@ class CGridDelegate : public QStyledItemDelegate {
       const QPixmap shown = highlighted ? Blend(*icon, m_grid->palette().color(QPalette::Highlight)) : *icon;
       painter->drawPixmap(left, CentredTop(cell, shown.height()), shown);
     }
-    return left + CMemberGridCtrl::kIconSize;
   }
 
   static int CentredTop(const QRect& cell, int imageHeight) {
@@ -159,6 +160,10 @@ const QPixmap* CMemberGridCtrl::MemberIcon(int index) const {
   return &m_memberIcons[static_cast<std::size_t>(index)];
 }
 
+int CMemberGridCtrl::ImagesWidth(int column) { return column == kCheckColumn ? kCheckImageSize + kIconSize : 0; }
+
+int CMemberGridCtrl::TextRoom(int column, int cellWidth) { return cellWidth - ImagesWidth(column) - kCellSlack; }
+
 void CMemberGridCtrl::ShareWidth() {
   const int columns = columnCount();
   if (columns == 0) return;
@@ -167,6 +172,46 @@ void CMemberGridCtrl::ShareWidth() {
   const int share = width / columns;
   for (int column = 0; column < columns; ++column)
     header()->resizeSection(column, column + 1 == columns ? share + width % columns : share);
+  m_bFitColumns = true;
+}
+
+void CMemberGridCtrl::FitColumnsToViewport() {
+  const int columns = columnCount();
+  const int width = viewport()->width();
+  int total = 0;
+  for (int column = 0; column < columns; ++column) total += header()->sectionSize(column);
+  if (!m_bFitColumns || columns == 0 || width <= 0 || total == width) return;
+  // Each column keeps its share of the width; the last one takes what rounding leaves.
+  int given = 0;
+  for (int column = 0; column + 1 < columns; ++column) {
+    const int size = total > 0 ? static_cast<int>(static_cast<qint64>(header()->sectionSize(column)) * width / total)
+                               : width / columns;
+    header()->resizeSection(column, size);
+    given += size;
+  }
+  header()->resizeSection(columns - 1, width - given);
+}
+
+void CMemberGridCtrl::resizeEvent(QResizeEvent* event) {
+  QTreeWidget::resizeEvent(event);
+  FitColumnsToViewport();
+}
+
+bool CMemberGridCtrl::IsCellCut(const QModelIndex& index) const {
+  const QString text = index.data(Qt::DisplayRole).toString();
+  const int room = TextRoom(index.column(), header()->sectionSize(index.column()));
+  return FitText(fontMetrics(), text, room) != text;
+}
+
+bool CMemberGridCtrl::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QModelIndex index = indexAt(help->pos());
+  if (index.isValid() && IsCellCut(index))
+    QToolTip::showText(help->globalPos(), index.data(Qt::DisplayRole).toString(), viewport(), visualRect(index));
+  else
+    QToolTip::hideText();
+  return true;
 }
 
 void CMemberGridCtrl::SetSortable(bool sortable) { m_bSortable = sortable; }

@@ -25,7 +25,9 @@ class CMemberGridCtrl : public QTreeWidget {
 
   void SetColumnHeadings(const QStringList& headings);
   void SetMemberIcons(const std::vector<QPixmap>& icons);
-  // Gives each column an equal share of the visible width; the last one takes the remainder.
+  // Gives each column an equal share of the visible width; the last one takes the remainder. From
+  // then on the columns keep their shares of the width as the grid's inner width changes, so that
+  // they always fill it without a horizontal scroll bar.
   void ShareWidth();
   void SetSortable(bool sortable);
   void SetCheckBoxes(bool on);
@@ -53,6 +55,11 @@ class CMemberGridCtrl : public QTreeWidget {
   static QString FitText(const QFontMetrics& metrics, const QString& text, int room);
   // Where the check box of a row is drawn, in viewport coordinates.
   QRect CheckBoxRect(int row) const;
+  // The width of the images before a column's text, and the room left for the text in a cell.
+  static int ImagesWidth(int column);
+  static int TextRoom(int column, int cellWidth);
+  // Whether a cell shows its text cut short; such a cell shows its whole text as a tooltip.
+  bool IsCellCut(const QModelIndex& index) const;
 
   const QPixmap& CheckImage(int state) const { return m_checkImages[static_cast<std::size_t>(state)]; }
   const QPixmap* MemberIcon(int index) const;
@@ -64,6 +71,8 @@ class CMemberGridCtrl : public QTreeWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private slots:
   void OnHeaderClicked(int column);
@@ -71,9 +80,11 @@ class CMemberGridCtrl : public QTreeWidget {
  private:
   void ConnectSignals();
   bool IsInCheckStrip(const QPoint& point) const;
+  void FitColumnsToViewport();
 
   bool m_bSortable = false;
   bool m_bCheckable = false;
+  bool m_bFitColumns = false;
   std::vector<QPixmap> m_checkImages;
   std::vector<QPixmap> m_memberIcons;
   QColor m_rowBackground;

@@ -1,13 +1,12 @@
 #include "CTextDlg.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QClipboard>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "CCodeEdit.h"
 #include "UiText.h"
 
 namespace varnwick {
@@ -15,43 +14,53 @@ namespace varnwick {
 CTextDlg::CTextDlg(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QStringLiteral("Text"));
   CreateControls();
+  LayOut();
   ConnectSignals();
 }
 
 void CTextDlg::CreateControls() {
   const CDialogUnits units(font());
-  setFixedSize(units.X(433), units.Y(194));
-
   // Created in tab order, so the focus starts on "OK".
   m_ok = new QPushButton(QStringLiteral("OK"), this);
   m_ok->setObjectName(QStringLiteral("1"));
-  m_ok->setGeometry(units.Rect(409, 1, 23, 14));
+  m_ok->setFixedSize(units.X(23), units.Y(14));
   m_ok->setDefault(true);
 
   // Never shown: Escape still closes the window through the dialog's own cancel.
   m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
   m_cancel->setObjectName(QStringLiteral("2"));
-  m_cancel->setGeometry(units.Rect(376, 24, 50, 14));
   m_cancel->hide();
 
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  m_body = new QPlainTextEdit(this);
+  m_body = new CCodeEdit(this);
   m_body->setObjectName(QStringLiteral("1004"));
-  m_body->setGeometry(units.Rect(0, 18, 433, 176));
-  m_body->setLineWrapMode(QPlainTextEdit::NoWrap);
-  m_body->setFont(fixed);
-  m_body->setTabStopDistance(4 * QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')));
 
   m_declaration = new QLineEdit(this);
   m_declaration->setObjectName(QStringLiteral("1005"));
-  m_declaration->setGeometry(units.Rect(0, 1, 378, 16));
-  m_declaration->setFont(fixed);
+  m_declaration->setFont(m_body->font());
+  m_declaration->setFixedHeight(units.Y(16));
 
   m_copy = new QPushButton(QStringLiteral("Copy"), this);
   m_copy->setObjectName(QStringLiteral("57634"));
-  m_copy->setGeometry(units.Rect(383, 1, 23, 14));
+  m_copy->setFixedSize(units.X(23), units.Y(14));
 
   m_ok->setFocus();
+}
+
+void CTextDlg::LayOut() {
+  // The declaration and the buttons stay on top, the buttons at the right; the body takes the rest.
+  const CDialogUnits units(font());
+  auto* top = new QHBoxLayout;
+  top->setContentsMargins(0, 0, units.X(1), 0);
+  top->setSpacing(units.X(3));
+  top->addWidget(m_declaration, 1);
+  top->addWidget(m_copy, 0, Qt::AlignTop);
+  top->addWidget(m_ok, 0, Qt::AlignTop);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, units.Y(1), 0, 0);
+  layout->setSpacing(units.Y(1));
+  layout->addLayout(top);
+  layout->addWidget(m_body, 1);
+  resize(units.X(433), units.Y(194));
 }
 
 void CTextDlg::ConnectSignals() {
@@ -71,9 +80,7 @@ void CTextDlg::SetDeclaration(const std::string& declaration) {
 
 std::string CTextDlg::BodyText() const {
   if (!m_body->document()->isModified()) return m_strBody;
-  QString edited = m_body->toPlainText();
-  edited.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return ToBytes(edited);
+  return ToBytes(CCodeEdit::WithCrLf(m_body->toPlainText()));
 }
 
 void CTextDlg::OnEditCopy() {

@@ -4,10 +4,11 @@
 #include <string>
 
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace varnwick {
+
+class CCodeEdit;
 
 // "Text": shows one generated text with its declaration line so the user can copy it.
 class CTextDlg : public QDialog {
@@ -27,11 +28,12 @@ class CTextDlg : public QDialog {
 
  private:
   void CreateControls();
+  void LayOut();
   void ConnectSignals();
 
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
-  QPlainTextEdit* m_body = nullptr;
+  CCodeEdit* m_body = nullptr;
   QLineEdit* m_declaration = nullptr;
   QPushButton* m_copy = nullptr;
   // The editor keeps "\n" only, so the generated text is kept to copy it byte for byte.

@@ -2,24 +2,16 @@
 
 #include "CCatalogue.h"
 #include "HeaderFile.h"
+#include "ClassListNames.h"
 #include "TempDir.h"
 
 namespace varnwick {
 namespace {
 
+using test::SelectedName;
+using test::ShownNames;
 using test::TempDir;
 using namespace std::string_literals;
-
-std::vector<std::string> ShownNames(const CCatalogue& catalogue, const CClassList& list) {
-  std::vector<std::string> names;
-  for (std::size_t record : list.rows) names.push_back(catalogue.At(record).m_strName);
-  return names;
-}
-
-std::string SelectedName(const CCatalogue& catalogue, const CClassList& list) {
-  const auto record = list.SelectedRecord();
-  return record ? catalogue.At(*record).m_strName : "<none>";
-}
 
 TEST(CatalogueTest, AddFileReadsEveryClassAndSelectsTheFirst) {
   TempDir dir;

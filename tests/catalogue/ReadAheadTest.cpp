@@ -119,7 +119,7 @@ TEST_F(ReadAheadTest, StopsWhileHeadersAreStillBeingRead) {
 
 // Walks `folder` as Add Directory does, reading each header; `limit` headers at most.
 std::vector<std::string> WalkAndRead(CReadAhead& ahead, const std::string& folder, std::size_t limit = 1000) {
-  const std::unique_ptr<CHeaderWalk> walk = ahead.WalkFolder(folder);
+  const std::unique_ptr<CHeaderWalk> walk = ahead.WalkFolder(folder, CFolderDepth::kFolderOnly);
   std::vector<std::string> read;
   CWalkStep step;
   while (read.size() < limit && walk->Next(step)) {

@@ -46,9 +46,9 @@ std::vector<std::string> MakeTree(const TempDir& dir) {
     std::filesystem::permissions(locked, std::filesystem::perms::none, ignored);
     paths.push_back(dir / name);
   }
-  const std::string single = dir.Write("single.h", Header(50, 3));
-  const std::string bigSingle = dir.Write("big.h", large);
-  paths.insert(paths.begin() + 3, {single, dir / "missing.h", bigSingle, dir / "folder0/none.h"});
+  const std::string single = dir.Write("singles/single.h", Header(50, 3));
+  const std::string bigSingle = dir.Write("singles/big.h", large);
+  paths.insert(paths.begin() + 3, {single, dir / "singles/missing.h", bigSingle, dir / "folder0/none.h"});
   paths.push_back(dir / "folder2");  // a folder loaded twice adds its classes twice
   paths.push_back(single);
   return paths;
@@ -59,24 +59,32 @@ struct LoadResult {
   std::string messages;
 };
 
-LoadResult Load(const std::vector<std::string>& paths, CLoadThreads threads) {
+LoadResult Load(const std::vector<std::string>& paths, bool recursive, CLoadThreads threads) {
   CCatalogue catalogue;
   std::ostringstream messages;
-  LoadPaths(catalogue, paths, messages, threads);
+  LoadPaths(catalogue, paths, messages, recursive, threads);
   return {CatalogueToJson(catalogue).dump(1), messages.str()};
 }
 
 TEST(ReadAheadLoadTest, ReadingAheadLoadsWhatTheSerialWalkLoads) {
   TempDir dir;
   const std::vector<std::string> paths = MakeTree(dir);
-  const LoadResult serial = Load(paths, CLoadThreads::kOne);
+  const LoadResult serial = Load(paths, false, CLoadThreads::kOne);
   ASSERT_NE(serial.catalogue.find("CF11H24"), std::string::npos) << "the last folder was read";
   ASSERT_EQ(serial.catalogue.find("CF1H11"), std::string::npos) << "a folder stops at its large header";
-  ASSERT_NE(serial.messages.find(CFileTooLarge(dir / "big.h").what()), std::string::npos);
+  ASSERT_NE(serial.messages.find(CFileTooLarge(dir / "singles/big.h").what()), std::string::npos);
+  // The tree through its subfolders, which stops in the second folder, twice.
+  const std::vector<std::string> root = {dir.Path(), dir / "singles/single.h", dir.Path()};
+  const LoadResult serialTree = Load(root, true, CLoadThreads::kOne);
+  ASSERT_NE(serialTree.catalogue.find("CF1H0"), std::string::npos);
+  ASSERT_EQ(serialTree.catalogue.find("CF2H0"), std::string::npos) << "the tree stops at its first large header";
   for (int run = 0; run < 5; ++run) {
-    const LoadResult ahead = Load(paths, CLoadThreads::kReadAhead);
+    const LoadResult ahead = Load(paths, false, CLoadThreads::kReadAhead);
     EXPECT_EQ(ahead.catalogue, serial.catalogue) << "run " << run;
     EXPECT_EQ(ahead.messages, serial.messages) << "run " << run;
+    const LoadResult aheadTree = Load(root, true, CLoadThreads::kReadAhead);
+    EXPECT_EQ(aheadTree.catalogue, serialTree.catalogue) << "run " << run;
+    EXPECT_EQ(aheadTree.messages, serialTree.messages) << "run " << run;
   }
 }
 

@@ -6,11 +6,14 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "CDialogs.h"
+#include "CMainDlg.h"
 
 namespace varnwick::test {
 
@@ -22,7 +25,14 @@ class CFakeDialogs : public CDialogs {
     folderTitles.push_back(title);
     return nextFolder;
   }
-  void Message(QWidget*, const QString& text) override { messages.push_back(text); }
+  void Message(QWidget* owner, const QString& text) override {
+    messages.push_back(text);
+    ownerShownForMessage.push_back(owner != nullptr && owner->isVisible());
+  }
+  bool Ask(QWidget*, const QString& question) override {
+    questions.push_back(question);
+    return answerYes;
+  }
   void ShowText(QWidget*, const GeneratedText& text) override { texts.push_back(text); }
   void ShowLegend(QWidget*) override { ++legends; }
   void ShowAbout(QWidget*) override { ++abouts; }
@@ -35,9 +45,12 @@ class CFakeDialogs : public CDialogs {
   std::optional<std::string> nextFile;
   std::optional<std::string> nextFolder;
   QAction* chooseAction = nullptr;
+  bool answerYes = false;
 
   std::vector<std::string> folderTitles;
   std::vector<QString> messages;
+  std::vector<bool> ownerShownForMessage;
+  std::vector<QString> questions;
   std::vector<GeneratedText> texts;
   std::vector<QPoint> menuPoints;
   QMenu* shownMenu = nullptr;
@@ -61,6 +74,14 @@ class CHeaderFolder {
  private:
   QTemporaryDir m_dir;
 };
+
+// The main window on a start-up file (none when empty), with every modal window faked, shown.
+inline std::unique_ptr<CMainDlg> OpenShownWindow(const std::string& startup, std::shared_ptr<CFakeDialogs> fake) {
+  auto window = std::make_unique<CMainDlg>(startup, std::move(fake));
+  window->show();
+  if (!QTest::qWaitForWindowExposed(window.get())) qFatal("the main window was not shown");
+  return window;
+}
 
 // Finds the action of a command among a menu and its submenus.
 inline QAction* FindCommand(const QList<QAction*>& actions, int commandId) {

@@ -90,10 +90,12 @@ class TestAuxDialogs : public QObject {
     QCOMPARE(about.Link()->text(), target.path());
   }
 
-  void startupFileJoinsTheArguments() {
-    QCOMPARE(CMainApp({}).StartupFile(), std::string());
-    QCOMPARE(CMainApp({"/tmp/My", "Project/a.h"}).StartupFile(), std::string("/tmp/My Project/a.h"));
-    QCOMPARE(CMainApp({"\"/tmp/a.h\""}).StartupFile(), std::string("\"/tmp/a.h\""));
+  void eachArgumentIsAStartupFileVerbatim() {
+    using Files = std::vector<std::string>;
+    QCOMPARE(CMainApp({}).StartupFiles(), Files());
+    QCOMPARE(CMainApp({"/tmp/My Project/a.h"}).StartupFiles(), Files{"/tmp/My Project/a.h"});
+    QCOMPARE(CMainApp({"/tmp/a.h", "b.h"}).StartupFiles(), (Files{"/tmp/a.h", "b.h"}));
+    QCOMPARE(CMainApp({"\"/tmp/a.h\""}).StartupFiles(), Files{"\"/tmp/a.h\""});
   }
 };
 

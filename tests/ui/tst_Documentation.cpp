@@ -48,12 +48,25 @@ class TestDocumentation : public QObject {
     QVERIFY(QFileInfo::exists(documentation.Readme()));
   }
 
-  void buildTreeFallsBackToTheSourceReadme() {
+  void buildTreeFallsBackToTheSourceReadmeItsCacheNames() {
+    QTemporaryDir sources;
+    Touch(sources.path() + QStringLiteral("/README.md"));
     QTemporaryDir build;
-    Touch(build.path() + QStringLiteral("/CMakeCache.txt"));
+    const auto writeCache = [&](const QString& entry) {
+      QFile cache(build.path() + QStringLiteral("/CMakeCache.txt"));
+      QVERIFY(cache.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      cache.write(("# This is the CMakeCache file.\nCMAKE_BUILD_TYPE:STRING=Release\n" + entry + "\n").toUtf8());
+    };
+    writeCache(QStringLiteral("CMAKE_HOME_DIRECTORY:INTERNAL=") + sources.path());
     const CDocumentation documentation(build.path() + QStringLiteral("/bin"));
-    QCOMPARE(documentation.Readme(), QDir::cleanPath(QStringLiteral(VARNWICK_SOURCE_README)));
-    QVERIFY(QFileInfo::exists(documentation.Readme()));
+    QCOMPARE(documentation.Readme(), sources.path() + QStringLiteral("/README.md"));
+
+    // A cache naming no sources, or sources without a README: the installed place, never a guess.
+    for (const QString& entry : {QString(), QStringLiteral("CMAKE_HOME_DIRECTORY:INTERNAL=") + build.path()}) {
+      writeCache(entry);
+      QCOMPARE(CDocumentation(build.path() + QStringLiteral("/bin")).Folder(),
+               InstalledDocFolder(build.path() + QStringLiteral("/bin")));
+    }
   }
 
   void installationWithoutDocumentationNeverPointsAtTheSourceTree() {

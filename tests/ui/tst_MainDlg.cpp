@@ -1,5 +1,8 @@
 // Drives the real main window through its commands, with the modal windows replaced by a fake.
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QListWidget>
@@ -98,7 +101,7 @@ class TestMainDlg : public QObject {
     QVERIFY(dlg->CheckPtrList());
     QVERIFY(m_fake->messages.empty());
     QCOMPARE(dlg->windowTitle(), QStringLiteral("Varnwick"));
-    QVERIFY(dlg->minimumSize() == dlg->maximumSize());
+    QVERIFY(dlg->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!dlg->windowIcon().isNull());
     for (int kind = 0; kind < 6; ++kind) QCOMPARE(Grid(*dlg)->MemberIcon(kind)->size(), QSize(16, 16));
     // The link is whole and inside the window.
@@ -135,15 +138,45 @@ class TestMainDlg : public QObject {
     QCOMPARE(Texts(MemberList(*dlg)), QStringList{"int m_a"});
   }
 
-  void startupHeaderWithoutClassIsReported() {
+  void startupHeaderWithoutClassIsReportedOverTheWindow() {
     const std::string empty = m_folder.Write("empty.h", "// nothing here\r\nint g_value;\r\n");
     auto dlg = Open(empty);
-    QCOMPARE(m_fake->messages, std::vector<QString>{"No class information for " + QString::fromStdString(empty)});
+    // The message waits until the window is there to stand in front of.
+    QVERIFY(m_fake->messages.empty());
+    dlg->show();
+    QTRY_COMPARE(m_fake->messages, std::vector<QString>{"No class information for " + QString::fromStdString(empty)});
+    QCOMPARE(m_fake->ownerShownForMessage, std::vector<bool>{true});
     QCOMPARE(ClassList(*dlg)->count(), 0);
+    dlg->hide();
+    dlg->show();
+    QTest::qWait(20);
+    QCOMPARE(m_fake->messages.size(), std::size_t{1});
 
     auto missing = Open(m_folder.Path() + "/not there.h");
-    QCOMPARE(m_fake->messages.size(), std::size_t{1});
+    missing->show();
+    QTRY_COMPARE(m_fake->messages.size(), std::size_t{1});
     QVERIFY(m_fake->messages[0].endsWith("/not there.h"));
+  }
+
+  void everyStartupFileIsLoadedAsAddLoadsIt() {
+    const std::string zebra = m_folder.Write("zebra.h", kZebraApple);
+    const std::string beta = m_folder.Write("beta.h", OneClass("CBeta"));
+    const std::string none = m_folder.Write("none.h", "int x;\r\n");
+    std::string huge = OneClass("CHuge");
+    huge.resize(1048576, ' ');
+    const std::string large = m_folder.Write("huge.h", huge);
+    m_fake = std::make_shared<CFakeDialogs>();
+    CMainDlg dlg(std::vector<std::string>{zebra, none, large, beta, zebra}, m_fake);
+    QCOMPARE(Texts(ClassList(dlg)), (QStringList{"CApple", "CApple", "CBeta", "CZebra", "CZebra"}));
+    QCOMPARE(ClassList(dlg)->currentRow(), 4);  // the first class of the last file
+    QCOMPARE(MemberList(dlg)->count(), 8);
+    dlg.show();
+    // One message for all of them, a line each.
+    QTRY_COMPARE(m_fake->messages.size(), std::size_t{1});
+    const QStringList lines = m_fake->messages[0].split('\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], "No class information for " + QString::fromStdString(none));
+    QVERIFY(lines[1].contains(QString::fromStdString(large)));
   }
 
   void mouseSelectsClassesButNotWithTheRightButton() {
@@ -294,6 +327,11 @@ class TestMainDlg : public QObject {
     QVERIFY(m_fake->messages[0].contains(QString::fromStdString(hugePath)));
     QCOMPARE(dlg->Catalogue().Size(), std::size_t{7});
     VerifyClassListMatchesCatalogue(*dlg);
+    // After the message the selected class's members are shown, and generating works.
+    QCOMPARE(MemberList(*dlg)->count(), 1);
+    QCOMPARE(Texts(MemberList(*dlg)), QStringList{"int m_n" + SelectedText(*dlg)});
+    dlg->OnGenerate(kSerializeCommand);
+    QCOMPARE(m_fake->texts.size(), std::size_t{1});
   }
 
   void everyCommandReachesItsGenerator() {
@@ -389,15 +427,20 @@ class TestMainDlg : public QObject {
     };
     const QList<QAction*> bar = dlg->MenuBar()->actions();
     QCOMPARE(titles(bar), (QStringList{"Class", "Generate", "Settings", "About"}));
-    QCOMPARE(titles(bar[0]->menu()->actions()), (QStringList{"Add", "Add Directory", "Delete", "Delete All"}));
+    const QList<QAction*> classMenu = bar[0]->menu()->actions();
+    QCOMPARE(titles(classMenu),
+             (QStringList{"Add", "Add Directory", "Add Directory Tree", "Delete", "Delete All", "|", "Reload"}));
+    QCOMPARE(classMenu[0]->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(classMenu[1]->shortcut(), QKeySequence("Ctrl+Shift+O"));
+    QCOMPARE(classMenu[6]->shortcut(), QKeySequence("F5"));
     const QStringList generate{"Serialization", "Modal Dilaog", "Operator", "Members", "Copy Constructor"};
     QCOMPARE(titles(bar[1]->menu()->actions()), generate);
     QCOMPARE(titles(bar[2]->menu()->actions()), QStringList{"Check CTypedPtrList"});
     QCOMPARE(titles(bar[3]->menu()->actions()), QStringList{"About"});
 
     const QList<QAction*> popup = dlg->ContextMenu()->actions();
-    QCOMPARE(titles(popup), (QStringList{"Add Class", "Add Directory", "Delete Class", "Delete All", "|",
-                                         "---- Generate ----"} + generate));
+    QCOMPARE(titles(popup), (QStringList{"Add Class", "Add Directory", "Add Directory Tree", "Delete Class",
+                                         "Delete All", "|", "---- Generate ----"} + generate));
     for (const QList<QAction*>& actions : {bar[1]->menu()->actions(), popup}) {
       const int first = actions.size() - 3;
       QCOMPARE(titles(actions[first]->menu()->actions()), (QStringList{"=", "==", "<", ">", "<<", ">>"}));
@@ -406,7 +449,7 @@ class TestMainDlg : public QObject {
     }
 
     // The heading cannot be chosen but reads in the normal colours; everything else is enabled.
-    QAction* heading = popup[5];
+    QAction* heading = popup[6];
     QVERIFY(!heading->isEnabled());
     const QPalette colours = dlg->ContextMenu()->palette();
     QCOMPARE(colours.color(QPalette::Disabled, QPalette::Text), colours.color(QPalette::Active, QPalette::Text));
@@ -457,21 +500,107 @@ class TestMainDlg : public QObject {
     QCOMPARE(m_fake->menuPoints.back(), corner);
   }
 
-  void enterAndEscapeCloseTheWindow() {
+  void enterAndEscapeAskBeforeLosingTheClasses() {
     auto dlg = Open(m_folder.Write("zebra.h", kZebraApple));
     dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+    const QString question = "Quit Varnwick? The loaded classes will be lost.";
+    // Enter in the lists, the grid and the check box, and Escape anywhere, ask; "No" keeps all.
+    for (QWidget* control : {static_cast<QWidget*>(ClassList(*dlg)), static_cast<QWidget*>(MemberList(*dlg)),
+                             static_cast<QWidget*>(Grid(*dlg)), static_cast<QWidget*>(CheckBox(*dlg))}) {
+      for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        control->setFocus();
+        QTest::keyClick(control, key);
+        QVERIFY2(dlg->isVisible(), qPrintable(control->objectName()));
+      }
+    }
+    QCOMPARE(m_fake->questions, std::vector<QString>(12, question));
+    QCOMPARE(dlg->Catalogue().Size(), std::size_t{2});
+
+    m_fake->answerYes = true;
     ClassList(*dlg)->setFocus();
     QTest::keyClick(ClassList(*dlg), Qt::Key_Return);
     QVERIFY(!dlg->isVisible());
     QCOMPARE(dlg->result(), int(QDialog::Accepted));
-
     dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
-    Grid(*dlg)->setFocus();
     QTest::keyClick(Grid(*dlg), Qt::Key_Escape);
     QVERIFY(!dlg->isVisible());
     QCOMPARE(dlg->result(), int(QDialog::Rejected));
+  }
+
+  void quitCloseBoxAndAnEmptyCatalogueCloseAtOnce() {
+    auto dlg = Open(m_folder.Write("zebra.h", kZebraApple));
+    dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+    dlg->findChild<QPushButton*>("1")->click();
+    QVERIFY(!dlg->isVisible());
+    dlg->show();
+    QVERIFY(dlg->close());
+    QVERIFY(!dlg->isVisible());
+    QVERIFY(m_fake->questions.empty());
+
+    auto empty = Open();
+    empty->show();
+    QVERIFY(QTest::qWaitForWindowExposed(empty.get()));
+    QTest::keyClick(ClassList(*empty), Qt::Key_Escape);
+    QVERIFY(!empty->isVisible());
+    empty->show();
+    QTest::keyClick(ClassList(*empty), Qt::Key_Return);
+    QVERIFY(!empty->isVisible());
+    QCOMPARE(empty->result(), int(QDialog::Accepted));
+    QVERIFY(m_fake->questions.empty());
+  }
+
+  void theRealQuestionDefaultsToNo() {
+    CDialogs real;
+    QWidget owner;
+    owner.show();
+    std::vector<bool> answers;
+    QStringList buttons;
+    bool noIsDefault = false;
+    // Answers the box with `key` once it is up.
+    const auto answerWith = [&](Qt::Key key) {
+      QTimer::singleShot(0, [&, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        buttons.clear();
+        for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
+        noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+        QTest::keyClick(box, key);
+      });
+      answers.push_back(real.Ask(&owner, "Quit Varnwick? The loaded classes will be lost."));
+    };
+    answerWith(Qt::Key_Return);
+    answerWith(Qt::Key_Escape);
+    QCOMPARE(answers, (std::vector<bool>{false, false}));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"No", "Yes"}));
+    QVERIFY(noIsDefault);
+  }
+
+  void shortcutsRunTheirCommands() {
+    auto dlg = Open(m_folder.Write("four.h", OneClass("CC") + OneClass("CA") + OneClass("CB")));
+    dlg->show();
+    dlg->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+    m_fake->nextFile = m_folder.Write("beta.h", OneClass("CBeta"));
+    QTest::keyClick(dlg.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(dlg->Catalogue().Size(), std::size_t{4});
+    QTest::keyClick(dlg.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_fake->folderTitles.size(), std::size_t{1});
+
+    // Delete works while the class list has the focus, and only then.
+    ClassList(*dlg)->setFocus();
+    ClassList(*dlg)->setCurrentRow(0);
+    QTest::keyClick(ClassList(*dlg), Qt::Key_Delete);
+    QCOMPARE(Texts(ClassList(*dlg)), (QStringList{"CB", "CBeta", "CC"}));
+    Grid(*dlg)->setFocus();
+    QTest::keyClick(Grid(*dlg), Qt::Key_Delete);
+    QCOMPARE(ClassList(*dlg)->count(), 3);
+
+    QTest::keyClick(dlg.get(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(dlg->findChild<QLineEdit*>("classFilter")->hasFocus());
   }
 };
 

@@ -1,10 +1,14 @@
 // The text window: what it shows, what "Copy" puts on the clipboard, and how it closes.
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "CCppHighlighter.h"
 #include "CTextDlg.h"
 
 using namespace varnwick;
@@ -90,6 +94,72 @@ class TestTextDlg : public QObject {
     QTest::keyClick(Copy(), Qt::Key_Return);
     QVERIFY(m_dlg->isVisible());
     QCOMPARE(Clipboard(), kBody);
+  }
+
+  void tabMovesTheFocusAndCtrlTabTypesATab() {
+    Body()->setFocus();
+    Body()->moveCursor(QTextCursor::End);
+    const QString before = Body()->toPlainText();
+    QTest::keyClick(Body(), Qt::Key_Tab);
+    QVERIFY(!Body()->hasFocus());
+    QCOMPARE(Body()->toPlainText(), before);
+    Body()->setFocus();
+    QTest::keyClick(Body(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(!Body()->hasFocus());
+    Body()->setFocus();
+    QTest::keyClick(Body(), Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(Body()->hasFocus());
+    QCOMPARE(Body()->toPlainText(), before + "\t");
+  }
+
+  void everyCopyGivesCrLfLineEnds() {
+    // Lines two to four, as the user might select them.
+    QTextCursor cursor(Body()->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 2);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    Body()->setTextCursor(cursor);
+    const std::string expected = "{\r\n\tif (ar.IsStoring())\r\n\t{";
+    Body()->setFocus();
+    QTest::keyClick(Body(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Clipboard(), expected);
+
+    QApplication::clipboard()->clear();
+    std::unique_ptr<QMenu> menu(Body()->createStandardContextMenu());
+    QAction* copy = nullptr;
+    for (QAction* action : menu->actions())
+      if (action->text().remove('&').startsWith("Copy")) copy = action;
+    QVERIFY(copy != nullptr);
+    copy->trigger();
+    QCOMPARE(Clipboard(), expected);
+  }
+
+  void codeIsColoured() {
+    const auto formatAt = [this](int line, const QString& piece) {
+      const QTextBlock block = Body()->document()->findBlockByNumber(line);
+      const int at = static_cast<int>(block.text().indexOf(piece));
+      if (at < 0) qFatal("no %s on line %d", qPrintable(piece), line);
+      for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        if (range.start <= at && at < range.start + range.length) return range.format.foreground().color();
+      return QColor();
+    };
+    m_dlg->SetBody("// comment with \"quotes\" and class\r\nvoid f(const char* s = \"a // b\")\r\n"
+                   "{ /* open\r\n   still inside */ return 'x'; }\r\nint classic;\r\n");
+    QCOMPARE(formatAt(0, "quotes"), CCppHighlighter::kCommentColour);
+    QCOMPARE(formatAt(0, "class"), CCppHighlighter::kCommentColour);
+    QCOMPARE(formatAt(1, "void"), CCppHighlighter::kKeywordColour);
+    QCOMPARE(formatAt(1, "const"), CCppHighlighter::kKeywordColour);
+    QCOMPARE(formatAt(1, "f("), QColor());
+    QCOMPARE(formatAt(1, "a // b"), CCppHighlighter::kStringColour);
+    QCOMPARE(formatAt(2, "open"), CCppHighlighter::kCommentColour);
+    QCOMPARE(formatAt(3, "still"), CCppHighlighter::kCommentColour);
+    QCOMPARE(formatAt(3, "return"), CCppHighlighter::kKeywordColour);
+    QCOMPARE(formatAt(3, "'x'"), CCppHighlighter::kStringColour);
+    QCOMPARE(formatAt(4, "int"), CCppHighlighter::kKeywordColour);
+    QCOMPARE(formatAt(4, "classic"), QColor());
+    // Colour is only the look: the bytes copied stay the generated ones.
+    Copy()->click();
+    QCOMPARE(Clipboard(), "// comment with \"quotes\" and class\r\nvoid f(const char* s = \"a // b\")\r\n"
+                          "{ /* open\r\n   still inside */ return 'x'; }\r\nint classic;\r\n");
   }
 
   void escapeCloses() {

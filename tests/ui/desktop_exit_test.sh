@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs the real desktop program under a virtual X server on the start-up headers given, chooses
+# "Quit" and checks that the process then ends cleanly. Prints how long the process outlived its
+# window, for bench/exit_bench.sh; the test itself judges no time.
+# Usage: desktop_exit_test.sh PROGRAM HEADER...
+set -euo pipefail
+program=$1
+shift
+work=$(mktemp -d)
+# Xvfb picks a free display and writes its number when it is ready.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+program_pid=
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "exit test: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
+
+QT_QPA_PLATFORM=xcb "$program" "$@" 2>"$work/stderr" &
+program_pid=$!
+window=
+for _ in $(seq 600); do
+  window=$(xdotool search --onlyvisible --name '^Varnwick$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "exit test: the window did not appear"; cat "$work/stderr"; exit 1; }
+sleep 0.5
+
+# The focus starts on "Quit", which closes the window at once.
+xdotool windowfocus --sync "$window"
+xdotool key space
+for _ in $(seq 3000); do xdotool search --onlyvisible --name '^Varnwick$' >/dev/null 2>&1 || break; sleep 0.01; done
+if xdotool search --onlyvisible --name '^Varnwick$' >/dev/null 2>&1; then
+  echo "exit test: the window stayed after Quit"; exit 1
+fi
+gone=$(date +%s%N)
+status=0
+wait "$program_pid" || status=$?
+ended=$(date +%s%N)
+program_pid=
+[ "$status" -eq 0 ] || { echo "exit test: the program ended with status $status"; cat "$work/stderr"; exit 1; }
+# Anything but Qt's note about a missing runtime folder is a fault: a warning, a sanitizer report.
+if grep -v "XDG_RUNTIME_DIR" "$work/stderr" | grep -q .; then
+  echo "exit test: the program wrote to standard error:"; cat "$work/stderr"; exit 1
+fi
+echo "exit test: the process ended $(((ended - gone) / 1000000)) ms after its window went"

@@ -1,0 +1,245 @@
+// The main window's layout as it grows: what grows, what keeps its edge, and nothing overlapping,
+// cut off or needing a scroll bar it does not use. Also the resizable text window and legend.
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTest>
+#include <QToolTip>
+
+#include "CLegendDlg.h"
+#include "CListBox.h"
+#include "CMainDlg.h"
+#include "CMemberGridCtrl.h"
+#include "CTextDlg.h"
+#include "UiTestSupport.h"
+#include "UiText.h"
+
+using namespace varnwick;
+using namespace varnwick::test;
+
+namespace {
+
+const char* const kControls[] = {"classFilter", "1000", "1001", "1003", "1", "1007", "1006", "1010"};
+
+std::string ManyMembers(const std::string& name, int count, const std::string& type = "int") {
+  std::string text = "class " + name + "\r\n{\r\n";
+  for (int i = 0; i < count; ++i) text += "\t" + type + " m_nValue" + std::to_string(i) + ";\r\n";
+  return text + "};\r\n";
+}
+
+// A control's rectangle in the window's coordinates.
+QRect InWindow(QWidget* window, QWidget* control) {
+  return QRect(control->mapTo(window, QPoint(0, 0)), control->size());
+}
+
+// The distances of a control from the window's right and bottom edges.
+QPoint FromBottomRight(QWidget* window, QWidget* control) {
+  const QRect rect = InWindow(window, control);
+  return QPoint(window->width() - rect.right(), window->height() - rect.bottom());
+}
+
+}  // namespace
+
+class TestMainLayout : public QObject {
+  Q_OBJECT
+
+ private:
+  std::shared_ptr<CFakeDialogs> m_fake = std::make_shared<CFakeDialogs>();
+  CHeaderFolder m_folder;
+
+  template <typename T = QWidget>
+  static T* Control(QWidget& dlg, const char* id) {
+    T* control = dlg.findChild<T*>(id);
+    if (control == nullptr) qFatal("no control %s", id);
+    return control;
+  }
+
+  // Every control stands whole inside the window, none over another, none smaller than it needs.
+  static void VerifyNothingOverlaps(CMainDlg& dlg) {
+    QApplication::processEvents();
+    const QRect client = InWindow(&dlg, Control(dlg, "client"));
+    for (std::size_t i = 0; i < std::size(kControls); ++i) {
+      QWidget* control = Control(dlg, kControls[i]);
+      const QRect rect = InWindow(&dlg, control);
+      QVERIFY2(client.contains(rect), kControls[i]);
+      // A button keeps the size of its design while its text fits; anything else what it needs.
+      if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) + 8, kControls[i]);
+        QVERIFY2(button->height() >= button->fontMetrics().height() + 4, kControls[i]);
+      } else {
+        QVERIFY2(control->width() >= control->minimumSizeHint().width(), kControls[i]);
+        QVERIFY2(control->height() >= control->minimumSizeHint().height(), kControls[i]);
+      }
+      for (std::size_t j = i + 1; j < std::size(kControls); ++j)
+        QVERIFY2(!rect.intersects(InWindow(&dlg, Control(dlg, kControls[j]))),
+                 qPrintable(QStringLiteral("%1 over %2").arg(kControls[i], kControls[j])));
+    }
+    auto* box = Control<QCheckBox>(dlg, "1006");
+    QVERIFY(box->width() >= box->sizeHint().width());
+    auto* link = Control<QLineEdit>(dlg, "1010");
+    QVERIFY(link->width() >= link->fontMetrics().horizontalAdvance(link->text()));
+  }
+
+  static void VerifyMemberListShowsWholeRows(CMainDlg& dlg) {
+    auto* members = Control<CListBox>(dlg, "1001");
+    const int inner = members->height() - members->HeightForRows(0);
+    QCOMPARE(inner % members->RowHeight(), 0);
+    QVERIFY(inner / members->RowHeight() >= 2);
+    QCOMPARE(members->viewport()->height(), inner);
+  }
+
+  static void VerifyGridFillsItsWidth(CMainDlg& dlg) {
+    auto* grid = Control<CMemberGridCtrl>(dlg, "1003");
+    QApplication::processEvents();
+    QVERIFY(grid->verticalScrollBar()->isVisible());
+    QVERIFY(!grid->horizontalScrollBar()->isVisible());
+    QCOMPARE(grid->header()->sectionSize(0) + grid->header()->sectionSize(1), grid->viewport()->width());
+  }
+
+ private slots:
+  void opensAtTheDialogSizeAndGrows() {
+    CMainDlg dlg(m_folder.Write("a.h", ManyMembers("CA", 40)), m_fake);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const CDialogUnits units(dlg.font());
+    QCOMPARE(Control(dlg, "client")->size(), QSize(units.X(331), units.Y(145)));
+    VerifyNothingOverlaps(dlg);
+    VerifyMemberListShowsWholeRows(dlg);
+    VerifyGridFillsItsWidth(dlg);
+    QCOMPARE(Control<CMemberGridCtrl>(dlg, "1003")->header()->sectionSize(0),
+             Control<CMemberGridCtrl>(dlg, "1003")->viewport()->width() / 2);
+
+    std::map<std::string, QRect> before;
+    std::map<std::string, QPoint> edges;
+    for (const char* id : kControls) {
+      before[id] = InWindow(&dlg, Control(dlg, id));
+      edges[id] = FromBottomRight(&dlg, Control(dlg, id));
+    }
+    dlg.resize(dlg.width() + 400, dlg.height() + 300);
+    VerifyNothingOverlaps(dlg);
+    VerifyMemberListShowsWholeRows(dlg);
+    VerifyGridFillsItsWidth(dlg);
+    const auto now = [&](const char* id) { return InWindow(&dlg, Control(dlg, id)); };
+    QVERIFY(now("1000").height() >= before["1000"].height() + 300);
+    QVERIFY(now("1000").width() > before["1000"].width());
+    QVERIFY(now("1003").width() > before["1003"].width() + 200);
+    QVERIFY(now("1003").height() > before["1003"].height() + 150);
+    QVERIFY(now("1001").width() > before["1001"].width() + 200);
+    QVERIFY(now("1001").height() >= before["1001"].height());
+    // "Quit" and the link keep their distance from the right and bottom edges, "Help" from the
+    // right edge and the top of the member list; the check box its distance from the bottom and
+    // from the grid's left edge.
+    for (const char* id : {"1", "1010"}) QCOMPARE(FromBottomRight(&dlg, Control(dlg, id)), edges[id]);
+    QCOMPARE(FromBottomRight(&dlg, Control(dlg, "1007")).x(), edges["1007"].x());
+    QCOMPARE(now("1007").top(), now("1001").top());
+    QCOMPARE(before["1007"].top(), before["1001"].top());
+    QCOMPARE(FromBottomRight(&dlg, Control(dlg, "1006")).y(), edges["1006"].y());
+    QCOMPARE(now("1006").left() - now("1003").left(), before["1006"].left() - before["1003"].left());
+    for (const char* id : {"1", "1007", "1006"}) QCOMPARE(now(id).size(), before[id].size());
+
+    dlg.showMaximized();
+    QTRY_VERIFY(dlg.isMaximized());
+    VerifyNothingOverlaps(dlg);
+  }
+
+  void splitterSharesTheWidthBetweenClassListAndRightSide() {
+    CMainDlg dlg(std::string(), m_fake);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    auto* splitter = Control<QSplitter>(dlg, "splitter");
+    QWidget* classes = Control(dlg, "1000");
+    QWidget* grid = Control(dlg, "1003");
+    QVERIFY(splitter->widget(0)->isAncestorOf(classes));
+    QVERIFY(splitter->widget(1)->isAncestorOf(grid));
+    const int classWidth = classes->width();
+    const int gridWidth = grid->width();
+    const QList<int> sizes = splitter->sizes();
+    splitter->setSizes({sizes[0] + 80, sizes[1] - 80});
+    QApplication::processEvents();
+    QCOMPARE(classes->width(), classWidth + 80);
+    QCOMPARE(grid->width(), gridWidth - 80);
+    VerifyNothingOverlaps(dlg);
+  }
+
+  void cutEntriesShowTheirWholeTextAsATooltip() {
+    const std::string longName = "CWizardNetworksConfigurationPageOfTheSecondKind";
+    const std::string longType = "CTypedPtrList<CObList, CWizardNetworksConfigurationPage*>";
+    CMainDlg dlg(m_folder.Write("w.h", "class " + longName + "\r\n{\r\n\t" + longType + " m_pages;\r\n\tint m_n;\r\n};\r\n"
+                                           "class CShort\r\n{\r\n};\r\n"),
+                 m_fake);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const auto tipAt = [](QWidget* viewport, QPoint point) {
+      QToolTip::hideText();
+      // A tooltip goes after a short delay.
+      for (int wait = 0; wait < 100 && QToolTip::isVisible(); ++wait) QTest::qWait(20);
+      QHelpEvent help(QEvent::ToolTip, point, viewport->mapToGlobal(point));
+      QApplication::sendEvent(viewport, &help);
+      return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+
+    auto* classes = Control<CListBox>(dlg, "1000");
+    QVERIFY(classes->IsCut(classes->item(1)));
+    QVERIFY(!classes->IsCut(classes->item(0)));
+    QCOMPARE(tipAt(classes->viewport(), classes->visualItemRect(classes->item(1)).center()),
+             QString::fromStdString(longName));
+    QCOMPARE(tipAt(classes->viewport(), classes->visualItemRect(classes->item(0)).center()), QString());
+
+    auto* members = Control<CListBox>(dlg, "1001");
+    const QListWidgetItem* pages = members->findItems("CTypedPtrList", Qt::MatchStartsWith).value(0);
+    QVERIFY(pages != nullptr);
+    QCOMPARE(tipAt(members->viewport(), members->visualItemRect(pages).center()), pages->text());
+
+    auto* grid = Control<CMemberGridCtrl>(dlg, "1003");
+    const QModelIndex type = grid->model()->index(0, 0);
+    QVERIFY(grid->IsCellCut(type));
+    QCOMPARE(tipAt(grid->viewport(), grid->visualRect(type).center()), QString::fromStdString(longType));
+    QCOMPARE(tipAt(grid->viewport(), grid->visualRect(grid->model()->index(0, 1)).center()), QString());
+    QToolTip::hideText();
+  }
+
+  void textWindowGrowsAroundItsBody() {
+    CTextDlg text;
+    text.SetBody("void f();\r\n");
+    text.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&text));
+    QVERIFY(text.minimumSize() != text.maximumSize());
+    const CDialogUnits units(text.font());
+    QCOMPARE(text.size(), QSize(units.X(433), units.Y(194)));
+    auto* body = Control<QPlainTextEdit>(text, "1004");
+    const QSize bodyBefore = body->size();
+    const QPoint ok = FromBottomRight(&text, Control(text, "1"));
+    const QPoint copy = FromBottomRight(&text, Control(text, "57634"));
+    const int okTop = InWindow(&text, Control(text, "1")).top();
+    text.resize(text.width() + 200, text.height() + 150);
+    QApplication::processEvents();
+    QCOMPARE(body->size(), bodyBefore + QSize(200, 150));
+    QCOMPARE(FromBottomRight(&text, Control(text, "1")).x(), ok.x());
+    QCOMPARE(FromBottomRight(&text, Control(text, "57634")).x(), copy.x());
+    QCOMPARE(InWindow(&text, Control(text, "1")).top(), okTop);
+    QVERIFY(!InWindow(&text, Control(text, "1005")).intersects(InWindow(&text, Control(text, "57634"))));
+  }
+
+  void legendGrowsWithOkAtItsCorner() {
+    CLegendDlg legend;
+    legend.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&legend));
+    QVERIFY(legend.minimumSize() != legend.maximumSize());
+    const QPoint ok = FromBottomRight(&legend, Control(legend, "1"));
+    const QRect canvas = InWindow(&legend, Control(legend, "canvas"));
+    QVERIFY(!canvas.intersects(InWindow(&legend, Control(legend, "1"))));
+    legend.resize(legend.width() + 120, legend.height() + 90);
+    QApplication::processEvents();
+    QCOMPARE(FromBottomRight(&legend, Control(legend, "1")), ok);
+    QCOMPARE(InWindow(&legend, Control(legend, "canvas")), canvas);
+  }
+};
+
+QTEST_MAIN(TestMainLayout)
+#include "tst_MainLayout.moc"
