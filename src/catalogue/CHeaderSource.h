@@ -2,9 +2,8 @@
 
 #include <memory>
 #include <string>
-#include <vector>
-
 #include <string_view>
+#include <vector>
 
 #include "CClassInfo.h"
 #include "CFolderWalk.h"

@@ -20,7 +20,7 @@ class CPathWalk : public CHeaderWalk {
  private:
   std::vector<std::string> m_paths;
   CFolderDepth m_depth;
-  std::size_t m_next = 0;                 // the next path to start
+  std::size_t m_next = 0;                  // the next path to start
   std::unique_ptr<CFolderSteps> m_folder;  // the folder being walked
 };
 
