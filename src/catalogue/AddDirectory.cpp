@@ -1,6 +1,5 @@
 #include "AddDirectory.h"
 
-#include "CUNCIterator.h"
 #include "CUNCPath.h"
 
 namespace varnwick {
@@ -14,17 +13,14 @@ std::string HeaderPattern(std::string_view folder) {
 
 void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener,
                   CFolderDepth depth) {
-  CUNCIterator walk(HeaderPattern(folder), kNativeSeparator == '/');
-  walk.Start(true, false, depth == CFolderDepth::kWithSubfolders, false);
-  while (!walk.Current().IsEmpty()) {
-    const std::string path = walk.Current().GetFull();
-    walk.Advance();
-    const bool found = catalogue.AddFile(path);
+  const std::unique_ptr<CHeaderWalk> walk = catalogue.WalkFolder(folder, depth);
+  CWalkStep step;
+  while (walk->Next(step)) {
+    const bool found = catalogue.AddFile(step.path, step.knowledge);
     if (listener == nullptr) continue;
-    listener->OnFileRead(path, found);
+    listener->OnFileRead(step.path, found);
     if (listener->IsCancelled()) break;
   }
-  walk.End();
 }
 
 }  // namespace varnwick

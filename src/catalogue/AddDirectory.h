@@ -17,12 +17,6 @@ class CAddDirectoryListener {
   virtual bool IsCancelled() const { return false; }
 };
 
-// Which folders Add Directory reads.
-enum class CFolderDepth {
-  kFolderOnly,      // the headers directly inside the folder
-  kWithSubfolders,  // and those of every subfolder, never through a symbolic link
-};
-
 // The search pattern for a folder's headers: the folder, the platform's separator unless it ends
 // with either one, "*.h".
 std::string HeaderPattern(std::string_view folder);

@@ -18,31 +18,20 @@ bool CClassList::SelectRecord(std::size_t record) {
 }
 
 std::vector<std::unique_ptr<CClassInfo>> ReadClasses(const std::string& path) {
-  std::vector<std::unique_ptr<CClassInfo>> found;
-  std::string text;
-  auto first = std::make_unique<CClassInfo>();
-  first->m_strFile = path;
-  if (!first->LoadFromFile(text)) return found;
-  std::string_view rest = first->m_strRest;
-  first->m_strRest = {};
-  found.push_back(std::move(first));
-  while (!rest.empty()) {
-    auto next = std::make_unique<CClassInfo>();
-    if (!next->LoadFromText(rest)) break;
-    next->m_strFile = path;
-    rest = next->m_strRest;
-    next->m_strRest = {};
-    found.push_back(std::move(next));
-  }
-  return found;
+  CHeaderReader reader;
+  return reader.Read(path, CPathKnowledge::kUnknown);
 }
 
-bool CCatalogue::AddFile(const std::string& path) {
+bool CCatalogue::AddFile(const std::string& path, CPathKnowledge knowledge) {
   // Records are collected first so that a failure part-way leaves the catalogue as it was.
-  std::vector<std::unique_ptr<CClassInfo>> found = ReadClasses(path);
+  std::vector<std::unique_ptr<CClassInfo>> found = Source().Read(path, knowledge);
   if (found.empty()) return false;
   m_strLastClass = found.front()->m_strName;
-  Append(std::move(found), path);
+  if (m_sink != nullptr) {
+    m_sink->Take(std::move(found));
+  } else {
+    Append(std::move(found), path);
+  }
   return true;
 }
 

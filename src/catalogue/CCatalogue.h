@@ -4,10 +4,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CClassFilter.h"
 #include "CClassInfo.h"
+#include "CHeaderReader.h"
+#include "CRecordSink.h"
 
 namespace varnwick {
 
@@ -46,7 +49,17 @@ class CCatalogue {
  public:
   // Reads every class of a header; false (catalogue unchanged) when it yields none.
   // Throws CFileTooLarge for a header over the size limit, leaving the catalogue unchanged.
-  bool AddFile(const std::string& path);
+  bool AddFile(const std::string& path, CPathKnowledge knowledge = CPathKnowledge::kUnknown);
+  // The headers of `folder` in the order Add Directory adds them, as the source lists them.
+  std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder, CFolderDepth depth) {
+    return Source().WalkFolder(folder, depth);
+  }
+  // AddFile reads through `source` (not owned) from now on, or through its own reader again when
+  // `source` is null.
+  void SetSource(CHeaderSource* source) { m_source = source; }
+  // The classes added from now on go to `sink` (not owned) instead of the catalogue's list, which
+  // then stays as it is; the last class read is still remembered. Null keeps them again.
+  void SetSink(CRecordSink* sink) { m_sink = sink; }
   // Position of the record itself, or none.
   std::optional<std::size_t> FindClassPosition(const CClassInfo& record) const;
   void Delete(std::size_t position);
@@ -85,11 +98,15 @@ class CCatalogue {
   struct CReading;
 
   void Append(std::vector<std::unique_ptr<CClassInfo>> records, const std::string& path);
+  CHeaderSource& Source() { return m_source != nullptr ? *m_source : m_reader; }
   std::vector<CReading> ReadLoadsAgain(CReloadReport& report);
 
   std::vector<CEntry> m_entries;
   std::vector<CLoad> m_loads;
   std::string m_strLastClass;
+  CHeaderReader m_reader;
+  CHeaderSource* m_source = nullptr;  // when set, read through instead of m_reader
+  CRecordSink* m_sink = nullptr;
 };
 
 }  // namespace varnwick

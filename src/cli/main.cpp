@@ -6,6 +6,7 @@
 
 #include "BinaryStdout.h"
 #include "CCatalogue.h"
+#include "CClassListing.h"
 #include "CatalogueJson.h"
 #include "CliError.h"
 #include "GenerateCommand.h"
@@ -15,14 +16,6 @@
 namespace {
 
 using namespace varnwick;
-
-void PrintClasses(const CCatalogue& catalogue) {
-  for (std::size_t i = 0; i < catalogue.Size(); ++i) {
-    const CClassInfo& record = catalogue.At(i);
-    std::cout << i << '\t' << record.m_strName << '\t' << record.m_pMembers.size() << '\t' << record.m_strFile
-              << '\n';
-  }
-}
 
 std::string GeneratorList() {
   std::string text = "Generators (menu text):\n";
@@ -57,6 +50,13 @@ void AddGenerateCommand(CLI::App& app, GenerateOptions& options) {
   generate->footer(GeneratorList());
 }
 
+// The catalogue is never destroyed: at exit the system drops the whole heap at once, faster than
+// the records of a large tree are freed one by one. It stays reachable, so it is no leak.
+CCatalogue& ProcessCatalogue() {
+  static CCatalogue* const catalogue = new CCatalogue;
+  return *catalogue;
+}
+
 int Run(int argc, char** argv) {
   CLI::App app{"varnwick-cli: list the classes of MFC headers and generate code for them"};
   app.set_version_flag("--version", std::string("varnwick-cli ") + VARNWICK_VERSION);
@@ -82,10 +82,13 @@ int Run(int argc, char** argv) {
     return CCliError::kUsage;
   }
 
-  CCatalogue catalogue;
+  CCatalogue& catalogue = ProcessCatalogue();
   if (*classes) {
+    CClassListing listing;
+    catalogue.SetSink(&listing);
     LoadPaths(catalogue, classPaths, std::cerr, recursive);
-    PrintClasses(catalogue);
+    catalogue.SetSink(nullptr);
+    listing.Write(std::cout);
   } else if (*dump) {
     LoadPaths(catalogue, dumpPaths, std::cerr, recursive);
     std::cout << CatalogueToJson(catalogue).dump(2) << '\n';

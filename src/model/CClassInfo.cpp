@@ -1,9 +1,8 @@
 #include "CClassInfo.h"
 
-#include <array>
-
 #include "DeclarationReader.h"
 #include "HeaderFile.h"
+#include "LineScan.h"
 #include "ListElementResolver.h"
 #include "LogicalLineReader.h"
 #include "Text.h"
@@ -53,35 +52,12 @@ bool HoldsCommentMarker(std::string_view line, std::size_t from, std::string_vie
 
 // The dialog-data markers, then the cut before the first "//" at `comment`.
 std::string_view ReadComment(std::string_view line, std::size_t comment, bool& dialogData) {
-  if (HoldsCommentMarker(line, comment + 2, "{{AFX_DATA(")) dialogData = true;
-  if (HoldsCommentMarker(line, comment + 2, "}}AFX_DATA")) dialogData = false;
-  return TrimRight(line.substr(0, comment));
-}
-
-// Lines that hold any of "(", ":", "{", "}", "#", "struct ", "typedef ", "enum ", "return " are
-// functions, access labels, braces, preprocessor lines or type definitions, never data members.
-// One table-driven pass instead of nine searches: this runs for every line of every header.
-enum MarkKind : unsigned char { kNoMark, kMarkChar, kKeywordStart };
-
-constexpr std::array<unsigned char, 256> MarkTable() {
-  std::array<unsigned char, 256> table{};
-  for (unsigned char c : {'(', ':', '{', '}', '#'}) table[c] = kMarkChar;
-  for (unsigned char c : {'s', 't', 'e', 'r'}) table[c] = kKeywordStart;
-  return table;
-}
-
-bool HasNonDeclarationMark(std::string_view line) {
-  static constexpr std::array<unsigned char, 256> kTable = MarkTable();
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const unsigned char kind = kTable[static_cast<unsigned char>(line[i])];
-    if (kind == kNoMark) continue;
-    if (kind == kMarkChar) return true;
-    if (WordAt(line, i, "struct ") || WordAt(line, i, "typedef ") || WordAt(line, i, "enum ") ||
-        WordAt(line, i, "return ")) {
-      return true;
-    }
+  // Both markers hold "AFX_DATA": most comments do not, and one search tells.
+  if (line.find("AFX_DATA", comment + 2) != std::string_view::npos) {
+    if (HoldsCommentMarker(line, comment + 2, "{{AFX_DATA(")) dialogData = true;
+    if (HoldsCommentMarker(line, comment + 2, "}}AFX_DATA")) dialogData = false;
   }
-  return false;
+  return TrimRight(line.substr(0, comment));
 }
 
 }  // namespace
@@ -111,8 +87,8 @@ void CClassInfo::Parse(std::string_view text) {
   while (reader.Next()) {
     std::string_view line = reader.Line();
     if (line.empty()) continue;
-    const std::size_t comment = line.find("//");
-    if (comment != std::string_view::npos) line = ReadComment(line, comment, dialogData);
+    const LineScan scan = ScanLine(line);
+    if (scan.comment != std::string_view::npos) line = ReadComment(line, scan.comment, dialogData);
     if (WordAt(line, 0, "struct")) inStruct = true;
     if (inStruct && (Contains(line, "};") || Contains(line, "} ;"))) inStruct = false;
     if (WordAt(line, 0, "class ") && !Contains(line, ";")) {
@@ -126,7 +102,7 @@ void CClassInfo::Parse(std::string_view text) {
       inStruct = false;
       continue;
     }
-    if (classFound && !line.empty() && !inStruct && !HasNonDeclarationMark(line)) {
+    if (classFound && !line.empty() && !inStruct && !scan.HasNonDeclarationMark(line)) {
       ReadDeclaration(line, dialogData, className, *this);
     }
   }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "CSharedText.h"
 
@@ -17,6 +18,10 @@ enum CheckState : int {
 // One declarator of a data member, as the header parser read it.
 class CMemberInfo {
  public:
+  CMemberInfo() = default;
+  // The parser's record: the texts are built once, in place, rather than assigned afterwards.
+  CMemberInfo(std::string_view name, std::string_view type, const CSharedText& className)
+      : m_strName(name), m_strType(type), m_strClass(className) {}
   virtual ~CMemberInfo() = default;
 
   // Records come from a pool of same-sized slots; see CRecordPool.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
+#include <mutex>
 #include <new>
+#include <vector>
 
 namespace varnwick {
 
@@ -11,14 +14,18 @@ char* KeepBlock(std::size_t bytes);
 // Slots the size of one record type, cut from large blocks: a header yields thousands of member
 // records, and one malloc with its bookkeeping for each is a good part of both the parse time and
 // the memory a loaded tree holds. A freed slot goes on the freeing thread's own list, so records
-// made on one thread may be freed on another without a lock. Blocks are never given back.
+// made on one thread may be freed on another without a lock; a thread that frees more than it
+// makes (records read ahead by another thread) passes its surplus, a batch at a time, to a depot
+// that the threads short of slots take from before they cut new ones. Blocks are never given back.
 template <class Record>
 class CRecordPool {
  public:
   static void* Allocate() {
     Slots& slots = t_slots;
+    if (slots.freed == nullptr) TakeBatch(slots);
     if (FreeSlot* slot = slots.freed) {
       slots.freed = slot->next;
+      --slots.freedCount;
       return slot;
     }
     if (slots.cursor == slots.end) {
@@ -32,7 +39,9 @@ class CRecordPool {
 
   static void Free(void* slot) noexcept {
     if (slot == nullptr) return;
-    t_slots.freed = new (slot) FreeSlot{t_slots.freed};
+    Slots& slots = t_slots;
+    slots.freed = new (slot) FreeSlot{slots.freed};
+    if (++slots.freedCount >= 2 * kBatchSlots) GiveBatch(slots);
   }
 
  private:
@@ -41,14 +50,59 @@ class CRecordPool {
   };
   struct Slots {
     FreeSlot* freed = nullptr;
+    std::size_t freedCount = 0;
     char* cursor = nullptr;
     char* end = nullptr;
   };
+  // Batches of kBatchSlots free slots, each a list, shared by all threads.
+  struct Depot {
+    std::mutex mutex;
+    std::vector<FreeSlot*> batches;
+    std::atomic<std::size_t> count{0};  // looked at without the lock: it is almost always 0
+  };
 
-  static constexpr std::size_t kAlign = alignof(std::max_align_t);
+  // The record's own alignment: padding every slot to max_align_t would add 8 bytes to a member.
+  static constexpr std::size_t kAlign = alignof(Record) > alignof(FreeSlot) ? alignof(Record) : alignof(FreeSlot);
   static constexpr std::size_t kSlotBytes =
       ((sizeof(Record) > sizeof(FreeSlot) ? sizeof(Record) : sizeof(FreeSlot)) + kAlign - 1) & ~(kAlign - 1);
   static constexpr std::size_t kSlotsPerBlock = 512;
+  static constexpr std::size_t kBatchSlots = 256;
+
+  static Depot& SharedDepot() {
+    static Depot* const depot = new Depot;  // reachable to the end, like the blocks
+    return *depot;
+  }
+
+  static void GiveBatch(Slots& slots) noexcept {
+    FreeSlot* batch = slots.freed;
+    FreeSlot* last = batch;
+    for (std::size_t i = 1; i < kBatchSlots; ++i) last = last->next;
+    slots.freed = last->next;
+    last->next = nullptr;
+    slots.freedCount -= kBatchSlots;
+    Depot& depot = SharedDepot();
+    try {
+      const std::lock_guard<std::mutex> lock(depot.mutex);
+      depot.batches.push_back(batch);
+      depot.count.store(depot.batches.size(), std::memory_order_relaxed);
+    } catch (...) {
+      // No room to record the batch: the slots stay with this thread.
+      last->next = slots.freed;
+      slots.freed = batch;
+      slots.freedCount += kBatchSlots;
+    }
+  }
+
+  static void TakeBatch(Slots& slots) {
+    Depot& depot = SharedDepot();
+    if (depot.count.load(std::memory_order_relaxed) == 0) return;
+    const std::lock_guard<std::mutex> lock(depot.mutex);
+    if (depot.batches.empty()) return;
+    slots.freed = depot.batches.back();
+    slots.freedCount = kBatchSlots;
+    depot.batches.pop_back();
+    depot.count.store(depot.batches.size(), std::memory_order_relaxed);
+  }
 
   static inline thread_local Slots t_slots;
 };

@@ -1,8 +1,10 @@
 #include "DeclarationReader.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 
+#include "CLineBytes.h"
 #include "Text.h"
 
 namespace varnwick {
@@ -29,44 +31,26 @@ std::string_view TakeQualifiers(std::string_view line, LineMarks& marks) {
   return line;
 }
 
-long IndexOf(std::string_view text, char c) {
-  const std::size_t at = text.find(c);
-  return at == std::string_view::npos ? -1 : static_cast<long>(at);
-}
-
 // Where the type ends: the first blank or tab, or just after the first ">" so that a template
 // type keeps its whole argument list. None when the line has no blank or tab after its start.
-std::optional<std::size_t> SplitPoint(std::string_view line) {
-  // One pass for the three bytes: three searches of a short line cost more than one walk.
-  long blank = -1;
-  long tab = -1;
-  long angle = -1;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == ' ' && blank < 0) blank = static_cast<long>(i);
-    if (c == '\t' && tab < 0) tab = static_cast<long>(i);
-    if (c == '>' && angle < 0) angle = static_cast<long>(i);
+std::optional<std::size_t> SplitPoint(std::string_view line, const CLineBytes& bytes) {
+  std::size_t split = bytes.Find(line, CLineBytes::kBlankOrTab);
+  if (split == std::string_view::npos) return std::nullopt;
+  if (split == 0) {
+    // A line that starts with one of the two declares something only when the other follows.
+    const char other = line[0] == ' ' ? '\t' : ' ';
+    if (line.find(other, 1) == std::string_view::npos) return std::nullopt;
   }
-  if (blank <= 0 && tab <= 0) return std::nullopt;
-  long split = blank;
-  if (tab >= 0 && tab < split) split = tab;
-  if (split < 0) split = tab;
-  if (angle >= 0) split = angle + 1;
-  return static_cast<std::size_t>(split);
+  const std::size_t angle = bytes.Find(line, CLineBytes::kAngle);
+  if (angle != std::string_view::npos) split = angle + 1;
+  return split;
 }
 
-// A plain loop: find_first_of would call memchr once for every character.
-bool HasBlankOrTab(std::string_view text) {
-  for (const char c : text) {
-    if (c == ' ' || c == '\t') return true;
-  }
-  return false;
-}
-
-bool DeclaresNothing(std::string_view type, std::string_view declarators) {
-  const long comma = IndexOf(declarators, ',');
-  return Contains(declarators, ")") || comma >= static_cast<long>(declarators.size()) - 1 ||
-         type.starts_with(',') || type.ends_with(',') || Contains(type, ":");
+bool DeclaresNothing(std::string_view type, std::string_view declarators, const CLineBytes& bytes) {
+  const std::size_t comma = bytes.Find(declarators, CLineBytes::kComma);
+  return bytes.Holds(declarators, CLineBytes::kParen) ||
+         (comma != std::string_view::npos && comma + 1 >= declarators.size()) || declarators.empty() ||
+         type.starts_with(',') || type.ends_with(',') || bytes.Holds(type, CLineBytes::kColon);
 }
 
 struct TypeWords {
@@ -75,12 +59,22 @@ struct TypeWords {
   bool string = false;          // "String"
 };
 
+// The first letters of the words ScanTypeWords looks for.
+constexpr std::array<bool, 256> WordStartTable() {
+  std::array<bool, 256> table{};
+  for (unsigned char c : {'L', 'C', 'c', 'B', 'D', 'W', 'P', 'S'}) table[c] = true;
+  return table;
+}
+
 // One pass over the type instead of a dozen searches: this runs for every member of every header.
+// Most letters start none of the words, and a table says so before the switch.
 TypeWords ScanTypeWords(std::string_view type) {
+  static constexpr std::array<bool, 256> kWordStart = WordStartTable();
   TypeWords words;
   bool listSeen = false;
   const auto at = [type](std::size_t i, std::string_view word) { return WordAt(type, i, word); };
   for (std::size_t i = 0; i < type.size(); ++i) {
+    if (!kWordStart[static_cast<unsigned char>(type[i])]) continue;
     switch (type[i]) {
       case 'L':
         if (!listSeen && at(i, "List")) {
@@ -136,19 +130,20 @@ int TypeCheckState(std::string_view type, bool inDialogData) {
 void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className, CClassInfo& record) {
   LineMarks marks;
   line = TakeQualifiers(TrimLeft(line), marks);
-  const std::optional<std::size_t> split = SplitPoint(line);
+  const CLineBytes bytes(line);
+  const std::optional<std::size_t> split = SplitPoint(line, bytes);
   if (!split) return;
   std::string_view type = Trim(line.substr(0, *split));
   std::string_view declarators = Trim(line.substr(*split));
   if (type.ends_with('*')) marks.pointer = true;
   type = StripChar(type, '*');
   int state = TypeCheckState(type, inDialogData);
-  if (DeclaresNothing(type, declarators)) return;
+  if (DeclaresNothing(type, declarators, bytes)) return;
 
   bool last = false;
   while (!last) {
     std::string_view declarator;
-    const std::size_t comma = declarators.find(',');
+    const std::size_t comma = bytes.Find(declarators, CLineBytes::kComma);
     if (comma != std::string_view::npos) {
       declarator = declarators.substr(0, comma);
       declarators = Trim(declarators.substr(comma + 1));
@@ -157,18 +152,14 @@ void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText
       last = true;
     }
     declarator = Trim(declarator);
-    if (Contains(declarator, "*")) marks.pointer = true;
+    if (bytes.Holds(declarator, CLineBytes::kStar)) marks.pointer = true;
     declarator = TrimLeft(StripChar(declarator, '*'));
     // A declarator with a blank is not a plain name ("long m_n" of "unsigned long m_n"); an
     // empty one ("int ,m_a;") names nothing.
-    if (declarator.empty() || HasBlankOrTab(declarator)) continue;
+    if (declarator.empty() || bytes.Holds(declarator, CLineBytes::kBlankOrTab)) continue;
     if (state != kCheckList && marks.pointer && !PointerKeepsState(type, record)) state = kCheckSkip;
 
-    // Default-initialised: make_unique would first zero the whole record, then construct it.
-    std::unique_ptr<CMemberInfo> member(new CMemberInfo);
-    member->m_strName = declarator;
-    member->m_strClass = className;
-    member->m_strType = type;
+    std::unique_ptr<CMemberInfo> member(new CMemberInfo(declarator, type, className));
     member->m_bPointer = marks.pointer;
     member->m_bStatic = marks.isStatic;
     member->m_bConst = marks.isConst;

@@ -7,10 +7,10 @@
 namespace varnwick {
 namespace {
 
-std::string Normalise(std::string text) {
+std::string_view Normalise(std::string_view text) {
   const std::size_t zero = text.find('\0');
-  if (zero != std::string::npos) text.resize(zero);
-  if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+  if (zero != std::string_view::npos) text = text.substr(0, zero);
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   return text;
 }
 
@@ -21,16 +21,26 @@ CFileTooLarge::CFileTooLarge(const std::string& path)
       m_path(path) {}
 
 std::optional<std::string> ReadHeaderFile(const std::string& path) {
-  bool exists = false;
-  CUNCStandardActor::Instance().Exists(CUNCPath(path), &exists);
-  if (!exists) return std::nullopt;
-  std::string text;
-  switch (ReadFileBytes(path, kMaxHeaderBytes, text)) {
+  CReadBuffer buffer;
+  const std::optional<std::string_view> text = ReadHeaderText(path, buffer);
+  if (!text) return std::nullopt;
+  return std::string(*text);
+}
+
+std::optional<std::string_view> ReadHeaderText(const std::string& path, CReadBuffer& buffer,
+                                               CPathKnowledge knowledge) {
+  if (knowledge != CPathKnowledge::kListedFileEntry) {
+    bool exists = false;
+    CUNCStandardActor::Instance().Exists(CUNCPath(path), &exists);
+    if (!exists) return std::nullopt;
+  }
+  std::string_view bytes;
+  switch (ReadFileBytes(path, kMaxHeaderBytes, buffer, bytes)) {
     case FileBytesResult::kTooLarge: throw CFileTooLarge(path);
-    case FileBytesResult::kUnreadable: return std::string();
+    case FileBytesResult::kUnreadable: return std::string_view();
     case FileBytesResult::kRead: break;
   }
-  return Normalise(std::move(text));
+  return Normalise(bytes);
 }
 
 }  // namespace varnwick

@@ -4,6 +4,9 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+
+#include "CReadBuffer.h"
 
 namespace varnwick {
 
@@ -23,5 +26,16 @@ class CFileTooLarge : public std::runtime_error {
 // Reads a header whole: nullopt when no regular file of that name exists, "" when it exists but
 // cannot be read, else its text up to the first zero byte, without a leading UTF-8 byte-order mark.
 std::optional<std::string> ReadHeaderFile(const std::string& path);
+
+// How much is known of a path before it is read.
+enum class CPathKnowledge {
+  kUnknown,         // the existence test of the file-system actor decides
+  kListedFileEntry, // a directory search has just listed it as a regular file (or a link to one)
+};
+
+// ReadHeaderFile into `buffer`, whose memory serves file after file: the text views the buffer
+// until its next read. A path listed as a file entry is not tested for existence again.
+std::optional<std::string_view> ReadHeaderText(const std::string& path, CReadBuffer& buffer,
+                                               CPathKnowledge knowledge = CPathKnowledge::kUnknown);
 
 }  // namespace varnwick

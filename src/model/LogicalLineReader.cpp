@@ -1,45 +1,43 @@
 #include "LogicalLineReader.h"
 
-#include <cstring>
-
-#include "Text.h"
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace varnwick {
 
-bool CLogicalLineReader::ReadPhysical(std::string_view& line) {
-  if (m_done) return false;
-  m_lastPhysicalStart = m_pos;
-  const char* begin = m_text.data() + m_pos;
-  const std::size_t left = m_text.size() - m_pos;
-  const void* newline = left == 0 ? nullptr : std::memchr(begin, '\n', left);
-  if (newline == nullptr) {
-    // The text's last line, ended by the line end the reader supposes after the text.
-    line = Trim(std::string_view(begin, left));
-    m_pos = m_text.size();
-    m_done = true;
-    return true;
-  }
-  const std::size_t length = static_cast<const char*>(newline) - begin;
-  line = Trim(std::string_view(begin, length));
-  m_pos += length + 1;
-  return true;
-}
-
-bool CLogicalLineReader::Next() {
-  std::string_view line;
-  if (!ReadPhysical(line)) return false;
-  if (line.empty() || line.back() != ',') {
-    m_line = line;
-    return true;
-  }
+void CLogicalLineReader::Join(std::string_view line) {
   m_joined.assign(line);
   std::string_view next;
   while (!m_joined.empty() && m_joined.back() == ',' && ReadPhysical(next)) {
     m_joined.append(CutComment(next));
-    m_joined = std::string(Trim(m_joined));
+    // Trimmed in place rather than copied.
+    const std::string_view trimmed = Trim(m_joined);
+    m_joined.erase(static_cast<std::size_t>(trimmed.data() + trimmed.size() - m_joined.data()));
+    m_joined.erase(0, static_cast<std::size_t>(trimmed.data() - m_joined.data()));
   }
   m_line = m_joined;
-  return true;
+}
+
+void CLogicalLineReader::LoadNewlines(std::size_t block) {
+  m_maskBlock = block;
+  m_newlines = 0;
+  const char* bytes = m_text.data() + block;
+  const std::size_t count = m_text.size() - block < 64 ? m_text.size() - block : 64;
+#if defined(__SSE2__)
+  if (count == 64) {
+    const __m128i newline = _mm_set1_epi8('\n');
+    for (int chunk = 0; chunk < 4; ++chunk) {
+      const __m128i bytes16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * chunk));
+      const auto mask = static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes16, newline)));
+      m_newlines |= std::uint64_t{mask} << (16 * chunk);
+    }
+    return;
+  }
+#endif
+  for (std::size_t i = 0; i < count; ++i) {
+    if (bytes[i] == '\n') m_newlines |= std::uint64_t{1} << i;
+  }
 }
 
 }  // namespace varnwick

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "Text.h"
 
 namespace varnwick {
 
@@ -15,7 +18,16 @@ class CLogicalLineReader {
   explicit CLogicalLineReader(std::string_view text) : m_text(text) {}
 
   // Moves to the next logical line; false when the text is used up.
-  bool Next();
+  bool Next() {
+    std::string_view line;
+    if (!ReadPhysical(line)) return false;
+    if (line.empty() || line.back() != ',') {
+      m_line = line;
+      return true;
+    }
+    Join(line);
+    return true;
+  }
   // The current logical line, trimmed (may be empty).
   std::string_view Line() const { return m_line; }
   // Offset of the current line's last physical line in the text: where a parse that stops at
@@ -24,7 +36,39 @@ class CLogicalLineReader {
 
  private:
   // Reads the physical line at m_pos; false when no line is left.
-  bool ReadPhysical(std::string_view& line);
+  bool ReadPhysical(std::string_view& line) {
+    if (m_done) return false;
+    m_lastPhysicalStart = m_pos;
+    const std::size_t newline = FindNewline(m_pos);
+    if (newline == std::string_view::npos) {
+      // The text's last line, ended by the line end the reader supposes after the text.
+      line = Trim(m_text.substr(m_pos));
+      m_pos = m_text.size();
+      m_done = true;
+      return true;
+    }
+    line = Trim(m_text.substr(m_pos, newline - m_pos));
+    m_pos = newline + 1;
+    return true;
+  }
+  // Joins `line`, which ends with ",", with the lines that follow it.
+  void Join(std::string_view line);
+
+  // The offset of the first "\n" at or after `from`, or npos. Line ends are looked up in blocks
+  // of 64 bytes, one bit per byte, so a line costs a few bit operations instead of a search.
+  std::size_t FindNewline(std::size_t from) {
+    std::size_t block = from & ~std::size_t{63};
+    if (block != m_maskBlock) LoadNewlines(block);
+    std::uint64_t pending = m_newlines & (~std::uint64_t{0} << (from - block));
+    while (pending == 0) {
+      block += 64;
+      if (block >= m_text.size()) return std::string_view::npos;
+      LoadNewlines(block);
+      pending = m_newlines;
+    }
+    return block + static_cast<std::size_t>(__builtin_ctzll(pending));
+  }
+  void LoadNewlines(std::size_t block);
 
   std::string_view m_text;
   std::size_t m_pos = 0;
@@ -32,6 +76,8 @@ class CLogicalLineReader {
   std::size_t m_lastPhysicalStart = 0;
   std::string_view m_line;
   std::string m_joined;
+  std::size_t m_maskBlock = std::string_view::npos;  // the block m_newlines describes
+  std::uint64_t m_newlines = 0;
 };
 
 }  // namespace varnwick

@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "CReadBuffer.h"
 
 namespace varnwick {
 
@@ -11,10 +14,10 @@ enum class FileBytesResult {
   kTooLarge,    // longer than the limit; nothing was read
 };
 
-// Reads the whole of the regular file at `path` into `bytes` as it is on disk (never with text
-// mode's line-end or end-of-file translation). The old content of `bytes` is replaced and its
-// capacity reused, so one buffer can serve many files. A file over `maxBytes` is measured on its
-// open handle and not read.
-FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& bytes);
+// Reads the whole of the regular file at `path` into `buffer` as it is on disk (never with text
+// mode's line-end or end-of-file translation); `bytes` then views the file's bytes in the buffer.
+// A file over `maxBytes` is measured on its open handle and not read.
+FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, CReadBuffer& buffer,
+                              std::string_view& bytes);
 
 }  // namespace varnwick

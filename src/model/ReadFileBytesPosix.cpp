@@ -25,32 +25,41 @@ class FileDescriptor {
   int m_fd;
 };
 
-bool ReadAll(int fd, std::size_t size, std::string& bytes) {
-  bytes.resize(size);
+bool ReadAll(int fd, std::size_t size, CReadBuffer& buffer, std::string_view& bytes) {
+  char* room = buffer.Room(size);
   std::size_t done = 0;
   while (done < size) {
-    const ssize_t got = ::read(fd, bytes.data() + done, size - done);
+    const ssize_t got = ::read(fd, room + done, size - done);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
     if (got == 0) break;  // the file shrank since it was measured
     done += static_cast<std::size_t>(got);
   }
-  bytes.resize(done);
+  bytes = buffer.View(done);
   return true;
+}
+
+// The path as the system takes it; copied only when it holds a backslash.
+const char* SystemPath(const std::string& path, std::string& converted) {
+  if (path.find('\\') == std::string::npos) return path.c_str();
+  converted = ToSystemSeparators(path);
+  return converted.c_str();
 }
 
 }  // namespace
 
-FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& bytes) {
-  bytes.clear();
+FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, CReadBuffer& buffer,
+                              std::string_view& bytes) {
+  bytes = {};
+  std::string converted;
   // Non-blocking, so a FIFO put in the file's place after an existence test cannot hang.
-  const FileDescriptor file(::open(ToSystemSeparators(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  const FileDescriptor file(::open(SystemPath(path, converted), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) return FileBytesResult::kUnreadable;
   struct stat info {};
   if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileBytesResult::kUnreadable;
   const auto size = static_cast<std::size_t>(info.st_size);
   if (size > maxBytes) return FileBytesResult::kTooLarge;
-  if (!ReadAll(file.Get(), size, bytes)) return FileBytesResult::kUnreadable;
+  if (!ReadAll(file.Get(), size, buffer, bytes)) return FileBytesResult::kUnreadable;
   return FileBytesResult::kRead;
 }
 

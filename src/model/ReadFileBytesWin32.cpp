@@ -20,23 +20,24 @@ class FileHandle {
   HANDLE m_handle;
 };
 
-bool ReadAll(HANDLE file, std::size_t size, std::string& bytes) {
-  bytes.resize(size);
+bool ReadAll(HANDLE file, std::size_t size, CReadBuffer& buffer, std::string_view& bytes) {
+  char* room = buffer.Room(size);
   std::size_t done = 0;
   while (done < size) {
     DWORD got = 0;
-    if (!ReadFile(file, bytes.data() + done, static_cast<DWORD>(size - done), &got, nullptr)) return false;
+    if (!ReadFile(file, room + done, static_cast<DWORD>(size - done), &got, nullptr)) return false;
     if (got == 0) break;  // the file shrank since it was measured
     done += got;
   }
-  bytes.resize(done);
+  bytes = buffer.View(done);
   return true;
 }
 
 }  // namespace
 
-FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& bytes) {
-  bytes.clear();
+FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, CReadBuffer& buffer,
+                              std::string_view& bytes) {
+  bytes = {};
   const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) return FileBytesResult::kUnreadable;
@@ -46,7 +47,9 @@ FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, std
     return FileBytesResult::kUnreadable;
   }
   if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) return FileBytesResult::kTooLarge;
-  if (!ReadAll(file.Get(), static_cast<std::size_t>(size.QuadPart), bytes)) return FileBytesResult::kUnreadable;
+  if (!ReadAll(file.Get(), static_cast<std::size_t>(size.QuadPart), buffer, bytes)) {
+    return FileBytesResult::kUnreadable;
+  }
   return FileBytesResult::kRead;
 }
 

@@ -35,6 +35,7 @@ bool CUNCIterator::Start(bool bIncludeFiles, bool bIncludeDirectories, bool bRec
   m_bDirectoriesLast = bDirectoriesLast;
   End();
   m_spec = m_current;
+  m_matchBaseValid = false;
   if (m_bRecursive && m_bDirectoriesLast) {
     // The deepest first subdirectory is listed before anything else.
     PushFrame(m_spec, {});
@@ -72,6 +73,7 @@ bool CUNCIterator::FindNext() {
       }
       CloseSearch(m_current, m_handle);
       m_spec.DirectoryRef() = directory;
+      m_matchBaseValid = false;
       continue;
     }
     if (Accept(m_findData)) {
@@ -83,7 +85,12 @@ bool CUNCIterator::FindNext() {
 }
 
 void CUNCIterator::StandOnMatch() {
-  m_current = m_spec.PathNoTrailingSep();
+  if (!m_matchBaseValid) {
+    m_matchBase = CUNCPath(m_spec.PathNoTrailingSep(), m_current.ForwardSlash());
+    m_matchBase.Directory();  // splits it now, once for the level
+    m_matchBaseValid = true;
+  }
+  m_current = m_matchBase;
   if (m_findData.isDirectory) {
     m_current.DirectoryRef() += m_findData.name + m_current.Separator();
     m_current.FileRef().clear();

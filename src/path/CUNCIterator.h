@@ -30,6 +30,8 @@ class CUNCIterator {
   // Moves to the next match and answers the position it left.
   CUNCPath Advance();
   CUNCPath& Current() { return m_current; }
+  // The entry the walk stands on, as the search listed it (valid while Current() is not empty).
+  const CUNCFindData& CurrentEntry() const { return m_findData; }
   bool End();
 
  private:
@@ -43,6 +45,10 @@ class CUNCIterator {
   CUNCPath m_current;
   std::vector<std::unique_ptr<CUNCSearchFrame>> m_stack;  // newest last
   CUNCPath m_spec;
+  // The matches of one level share everything but the name: spec's text split once, in
+  // current's separator mode. Rebuilt whenever spec changes.
+  CUNCPath m_matchBase;
+  bool m_matchBaseValid = false;
   CUNCFindHandle m_handle = nullptr;
   CUNCFindData m_findData;
   bool m_bIncludeFiles = false;

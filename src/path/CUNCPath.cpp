@@ -44,6 +44,7 @@ CUNCPath::CUNCPath(std::string_view text, bool bForwardSlash)
 CUNCPath::CUNCPath(const CUNCPath& other)
     : m_full(other.m_full),
       m_fullCurrent(other.m_fullCurrent),
+      m_fullClean(other.m_fullClean),
       m_server(other.m_server),
       m_share(other.m_share),
       m_directory(other.m_directory),
@@ -57,6 +58,7 @@ CUNCPath& CUNCPath::operator=(const CUNCPath& other) {
   if (this == &other) return *this;
   m_full = other.m_full;
   m_fullCurrent = other.m_fullCurrent;
+  m_fullClean = other.m_fullClean;
   m_server = other.m_server;
   m_share = other.m_share;
   m_directory = other.m_directory;
@@ -102,6 +104,7 @@ std::string CUNCPath::File() {
 std::string& CUNCPath::FullRef() {
   Build();
   m_partsCurrent = false;
+  m_fullClean = false;
   return m_full;
 }
 
@@ -181,11 +184,16 @@ void CUNCPath::MarkEmptyCurrent() {
 
 void CUNCPath::Build() {
   if (m_fullCurrent) {
-    StripBadChars(m_full);
+    // The full text is read again and again while it stays unchanged: it is cleaned once.
+    if (!m_fullClean) StripBadChars(m_full);
+    m_fullClean = true;
   } else if (m_partsCurrent) {
     NormaliseParts();
-    m_full = m_server + m_share + m_directory + m_file;
+    // Appended into the full text's own memory: paths are rebuilt for every match of a walk.
+    m_full.clear();
+    m_full.append(m_server).append(m_share).append(m_directory).append(m_file);
     StripBadChars(m_full);
+    m_fullClean = true;
     m_fullCurrent = true;
   } else {
     MarkEmptyCurrent();
@@ -202,6 +210,7 @@ void CUNCPath::Split() {
     return;
   }
   StripBadChars(m_full);
+  m_fullClean = true;
   m_server.clear();
   m_share.clear();
   m_directory.clear();

@@ -64,6 +64,7 @@ class CUNCPath {
 
   std::string m_full;
   bool m_fullCurrent = true;
+  bool m_fullClean = false;  // m_full has lost its bad characters since it last changed
   std::string m_server;
   std::string m_share;
   std::string m_directory;

@@ -15,6 +15,9 @@ struct CUNCFindData {
   // Reached through a symbolic link: a walk reports such a directory but never descends into it,
   // so a link loop cannot make it run forever.
   bool isSymlink = false;
+  // A regular file, or a link to one: what the existence test would find, so that a file just
+  // listed need not be tested again before it is read.
+  bool isRegularFile = false;
 };
 
 // An open directory search; owned through the handle the actor hands out.

@@ -60,26 +60,24 @@ UNCResult MakeAbsolute(const std::string& text, std::string* absolute) {
   return kUNCOk;
 }
 
-bool StatIsDirectory(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
+// The entry's kind, from the directory listing when it tells, else from the file itself; the
+// full path is built only then.
 CUNCFindData DescribeEntry(const std::string& directory, const dirent& entry) {
   CUNCFindData data;
   data.name = entry.d_name;
-  const std::string path = directory + "/" + data.name;
   unsigned char type = entry.d_type;
-  if (type == DT_UNKNOWN) {
-    struct stat info {};
-    if (lstat(path.c_str(), &info) == 0) {
-      type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR : DT_REG;
-    }
+  struct stat info {};
+  if (type == DT_UNKNOWN && lstat((directory + "/" + data.name).c_str(), &info) == 0) {
+    type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
   }
   if (type == DT_DIR) data.isDirectory = true;
+  if (type == DT_REG) data.isRegularFile = true;
   if (type == DT_LNK) {
     data.isSymlink = true;
-    data.isDirectory = StatIsDirectory(path);
+    if (stat((directory + "/" + data.name).c_str(), &info) == 0) {
+      data.isDirectory = S_ISDIR(info.st_mode);
+      data.isRegularFile = S_ISREG(info.st_mode);
+    }
   }
   return data;
 }

@@ -25,6 +25,8 @@ CUNCFindData DescribeEntry(const WIN32_FIND_DATAA& entry) {
   CUNCFindData data;
   data.name = entry.cFileName;
   data.isDirectory = IsDirectory(entry);
+  // The existence test asks the same search and takes every entry that is not a directory.
+  data.isRegularFile = !data.isDirectory;
   // Junctions and symbolic links: reported, but a walk never descends into them.
   data.isSymlink = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   return data;

@@ -1,6 +1,7 @@
 #include "CClassListBox.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "ListOrder.h"
 #include "UiText.h"
@@ -13,26 +14,34 @@ void CClassListBox::Show(const CCatalogue& catalogue, const CClassList& list) {
   {
     const QSignalBlocker quiet(this);
     clear();
+    m_rowNames.clear();
     for (std::size_t position : list.rows) {
       const CClassInfo& record = catalogue.At(position);
       AddRecord(ToQString(record.m_strName), &record);
+      m_rowNames.push_back(record.m_strName);
     }
   }
   SelectRow(list.selectedRow);
 }
 
 QListWidgetItem* CClassListBox::Insert(const CClassInfo& record) {
-  int low = 0;
-  int high = count();
-  while (low < high) {
-    const int middle = (low + high) / 2;
-    if (CompareListText(RecordAt(middle)->m_strName, record.m_strName) <= 0)
-      low = middle + 1;
-    else
-      high = middle;
-  }
+  const std::vector<std::string_view>& rows = RowNames();
+  const std::string_view name = record.m_strName;
+  const auto place = std::upper_bound(rows.begin(), rows.end(), name, [](std::string_view a, std::string_view b) {
+    return CompareListText(a, b) < 0;
+  });
+  const int low = static_cast<int>(place - rows.begin());
+  m_rowNames.insert(place, name);
   const QSignalBlocker quiet(this);
   return AddRecord(ToQString(record.m_strName), &record, low);
+}
+
+const std::vector<std::string_view>& CClassListBox::RowNames() {
+  if (m_rowNames.size() != static_cast<std::size_t>(count())) {
+    m_rowNames.clear();
+    for (int row = 0; row < count(); ++row) m_rowNames.push_back(RecordAt(row)->m_strName);
+  }
+  return m_rowNames;
 }
 
 const CClassInfo* CClassListBox::RecordAt(int row) const {

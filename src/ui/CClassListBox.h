@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "CCatalogue.h"
 #include "CListBox.h"
@@ -28,6 +30,14 @@ class CClassListBox : public CListBox {
   void SelectRow(std::optional<std::size_t> row);
   // Selects the entry of `record` (`hint` first, as it usually is that entry), else the first one.
   void SelectRecord(const CClassInfo* record, QListWidgetItem* hint = nullptr);
+
+ private:
+  // The names of the rows in row order, kept beside the entries: Insert's search looks up a row's
+  // name some fifteen times per entry, far faster here than through the entry's data and record.
+  // Rebuilt from the entries should the two ever differ in length.
+  const std::vector<std::string_view>& RowNames();
+
+  std::vector<std::string_view> m_rowNames;
 };
 
 }  // namespace varnwick
