@@ -1,9 +1,12 @@
 #include "PathLoader.h"
 
+#include <optional>
+
 #include "AddDirectory.h"
 #include "CUNCPath.h"
 #include "CUNCStandardActor.h"
 #include "HeaderFile.h"
+#include "UnreadableReason.h"
 
 namespace varnwick {
 namespace {
@@ -16,24 +19,58 @@ bool IsFolder(const std::string& path) {
   return exists;
 }
 
-void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages) {
-  if (IsFolder(path)) {
-    AddDirectory(catalogue, path, nullptr);
-  } else if (!catalogue.AddFile(path)) {
-    messages << "No class information in " << path << '\n';
+void ReportUnreadable(std::ostream& messages, const std::string& path, const std::string& reason) {
+  messages << "varnwick-cli: " << path << ": " << reason << '\n';
+}
+
+// A header of a folder that yielded nothing is passed over, as Add Directory does; one that could
+// not even be read is named.
+class CFolderReport : public CAddDirectoryListener {
+ public:
+  explicit CFolderReport(std::ostream& messages) : m_messages(messages) {}
+  void OnFileRead(const std::string& path, bool foundClasses) override {
+    if (foundClasses) return;
+    if (const std::optional<std::string> reason = UnreadableReason(path)) ReportUnreadable(m_messages, path, *reason);
   }
+
+ private:
+  std::ostream& m_messages;
+};
+
+// False when the path could not be read.
+bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages) {
+  if (IsFolder(path)) {
+    if (const std::optional<std::string> reason = UnreadableReason(path)) {
+      ReportUnreadable(messages, path, *reason);
+      return false;
+    }
+    CFolderReport report(messages);
+    AddDirectory(catalogue, path, &report);
+    return true;
+  }
+  if (catalogue.AddFile(path)) return true;
+  // Why it failed is asked afterwards: a header that was read is never opened twice.
+  if (const std::optional<std::string> reason = UnreadableReason(path)) {
+    ReportUnreadable(messages, path, *reason);
+    return false;
+  }
+  messages << "No class information in " << path << '\n';
+  return true;
 }
 
 }  // namespace
 
-void LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages) {
+bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages) {
+  bool allRead = true;
   for (const std::string& path : paths) {
     try {
-      LoadPath(catalogue, path, messages);
+      allRead = LoadPath(catalogue, path, messages) && allRead;
     } catch (const CFileTooLarge& tooLarge) {
-      messages << tooLarge.what() << '\n';
+      ReportUnreadable(messages, tooLarge.Path(), kTooLargeReason);
+      allRead = false;
     }
   }
+  return allRead;
 }
 
 }  // namespace varnwick

@@ -52,10 +52,22 @@ void AddGenerateCommand(CLI::App& app, GenerateOptions& options) {
   generate->footer(GeneratorList());
 }
 
+constexpr const char* kExitStatus =
+    "Exit status:\n"
+    "  0  every path was read (and generate wrote its text)\n"
+    "  1  a path named on the command line does not exist or cannot be read, or a header is\n"
+    "     larger than 1,048,575 bytes (reported as \"varnwick-cli: PATH: REASON\" after the\n"
+    "     other paths were loaded), or generate had nothing to write; a header without a class\n"
+    "     (\"No class information in PATH\") and an unreadable header inside a folder are\n"
+    "     reported but not failures\n"
+    "  2  usage error\n"
+    "  3  unexpected internal error\n";
+
 int Run(int argc, char** argv) {
   CLI::App app{"varnwick-cli: list the classes of MFC headers and generate code for them"};
   app.set_version_flag("--version", std::string("varnwick-cli ") + VARNWICK_VERSION);
   app.require_subcommand(1);
+  app.footer(kExitStatus);
 
   std::vector<std::string> classPaths;
   CLI::App* classes = app.add_subcommand("classes", "List the loaded classes: index, name, member count, file");
@@ -76,15 +88,16 @@ int Run(int argc, char** argv) {
 
   CCatalogue catalogue;
   if (*classes) {
-    LoadPaths(catalogue, classPaths, std::cerr);
+    const bool allRead = LoadPaths(catalogue, classPaths, std::cerr);
     PrintClasses(catalogue);
-  } else if (*dump) {
-    LoadPaths(catalogue, dumpPaths, std::cerr);
-    std::cout << CatalogueToJson(catalogue).dump(2) << '\n';
-  } else {
-    RunGenerate(generateOptions, std::cout, std::cerr);
+    return allRead ? 0 : CCliError::kFailure;
   }
-  return 0;
+  if (*dump) {
+    const bool allRead = LoadPaths(catalogue, dumpPaths, std::cerr);
+    std::cout << CatalogueToJson(catalogue).dump(2) << '\n';
+    return allRead ? 0 : CCliError::kFailure;
+  }
+  return RunGenerate(generateOptions, std::cout, std::cerr);
 }
 
 }  // namespace
