@@ -1,0 +1,178 @@
+// The desktop program with 10,000 classes loaded into its real main window (drawn offscreen): how
+// long selecting a class, Delete Class, Delete All and a generate command take, each up to the
+// point where the window has repainted (a generate command up to where its text window would
+// open). Each should stay under 100 ms.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "CDialogs.h"
+#include "CMainDlg.h"
+
+namespace varnwick {
+namespace {
+
+constexpr int kHeaders = 50;
+constexpr int kClassesPerHeader = 200;
+constexpr int kSerializeCommand = 32775;
+
+// Names spread over the alphabet, so that the sorted list mixes every header's classes.
+std::string ClassName(int header, int klass) {
+  const unsigned mixed = static_cast<unsigned>(header * 7919 + klass * 104729) % 17576u;
+  std::string name = "C";
+  name += static_cast<char>('A' + mixed % 26);
+  name += static_cast<char>('a' + mixed / 26 % 26);
+  name += static_cast<char>('a' + mixed / 676);
+  return name + "Doc" + std::to_string(header) + "_" + std::to_string(klass);
+}
+
+std::string Header(int header) {
+  std::string text = "typedef CTypedPtrList<CPtrList, CItem*> CItemList;\r\n";
+  for (int klass = 0; klass < kClassesPerHeader; ++klass) {
+    const std::string name = ClassName(header, klass);
+    text += "class " + name + " : public CDocument\r\n{\r\npublic:\r\n\t" + name + "();\r\n";
+    text += "\tCString m_strName, m_strTitle;\r\n\tint m_nCount, m_nLimit;\r\n\tCWnd* m_pParent;\r\n";
+    text += "\tCItemList m_items;\r\n\tCTypedPtrList<CObList, CItem*> m_more;\r\n\tstatic const int s_nVersion;\r\n};\r\n";
+  }
+  return text;
+}
+
+class CBenchFolder {
+ public:
+  CBenchFolder() {
+    m_path = std::filesystem::temp_directory_path() / ("varnwick-main-window-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(m_path);
+    for (int header = 0; header < kHeaders; ++header) {
+      std::ofstream(m_path / ("doc" + std::to_string(header) + ".h"), std::ios::binary) << Header(header);
+    }
+  }
+  ~CBenchFolder() { std::filesystem::remove_all(m_path); }
+  std::string Path() const { return m_path.string(); }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+const CBenchFolder& Folder() {
+  static const CBenchFolder folder;
+  return folder;
+}
+
+// Answers the folder picker with the benchmark folder and keeps each text that would be shown.
+class CBenchDialogs : public CDialogs {
+ public:
+  std::optional<std::string> PickFolder(QWidget*, const std::string&) override { return Folder().Path(); }
+  void Message(QWidget*, const QString&) override {}
+  void ShowText(QWidget*, const GeneratedText& text) override { bodyBytes += text.body.size(); }
+  std::size_t bodyBytes = 0;
+};
+
+// The main window, shown; Load() reads every header of the folder into it (Add Directory).
+struct CLoadedWindow {
+  explicit CLoadedWindow(bool load = true)
+      : dialogs(std::make_shared<CBenchDialogs>()), window(std::make_unique<CMainDlg>(std::string(), dialogs)) {
+    window->show();
+    QApplication::processEvents();
+    classList = window->findChild<QListWidget*>("1000");
+    if (load) Load();
+  }
+  void Load() {
+    window->OnClassAddDirectory();
+    QApplication::processEvents();
+  }
+  std::shared_ptr<CBenchDialogs> dialogs;
+  std::unique_ptr<CMainDlg> window;
+  QListWidget* classList = nullptr;
+};
+
+void Report(benchmark::State& state, const CLoadedWindow& loaded) {
+  state.counters["classes"] = static_cast<double>(loaded.window->Catalogue().Size());
+}
+
+void BM_LoadFolder(benchmark::State& state) {
+  Folder();
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto loaded = std::make_unique<CLoadedWindow>(false);
+    state.ResumeTiming();
+    loaded->Load();
+    state.PauseTiming();
+    Report(state, *loaded);
+    loaded.reset();
+    state.ResumeTiming();
+  }
+}
+
+void BM_SelectClass(benchmark::State& state) {
+  const CLoadedWindow loaded;
+  const int rows = loaded.classList->count();
+  int row = 0;
+  for (auto _ : state) {
+    row = (row + rows / 3 + 1) % rows;
+    loaded.classList->setCurrentRow(row);  // a user's selection: the members follow
+    QApplication::processEvents();
+  }
+  Report(state, loaded);
+}
+
+void BM_DeleteClass(benchmark::State& state) {
+  const CLoadedWindow loaded;
+  for (auto _ : state) {
+    state.PauseTiming();
+    loaded.classList->setCurrentRow(loaded.classList->count() / 2);
+    QApplication::processEvents();
+    state.ResumeTiming();
+    loaded.window->OnClassDelete();
+    QApplication::processEvents();
+  }
+  Report(state, loaded);
+}
+
+void BM_DeleteAll(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto loaded = std::make_unique<CLoadedWindow>();
+    state.counters["classes"] = static_cast<double>(loaded->window->Catalogue().Size());
+    state.ResumeTiming();
+    loaded->window->OnClassDeleteAll();
+    QApplication::processEvents();
+    state.PauseTiming();
+    loaded.reset();
+    state.ResumeTiming();
+  }
+}
+
+void BM_GenerateSerialize(benchmark::State& state) {
+  const CLoadedWindow loaded;
+  loaded.classList->setCurrentRow(loaded.classList->count() / 2);
+  for (auto _ : state) {
+    loaded.window->OnGenerate(kSerializeCommand);
+    QApplication::processEvents();
+  }
+  Report(state, loaded);
+  state.counters["body_bytes"] = static_cast<double>(loaded.dialogs->bodyBytes) / static_cast<double>(state.iterations());
+}
+
+BENCHMARK(BM_LoadFolder)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SelectClass)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteClass)->Unit(benchmark::kMillisecond)->Iterations(100);
+BENCHMARK(BM_DeleteAll)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_GenerateSerialize)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace varnwick
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  QApplication application(argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
