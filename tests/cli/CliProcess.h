@@ -7,7 +7,7 @@ namespace varnwick::test {
 struct CliRun {
   int exitCode = -1;
   std::string out;  // standard output, byte for byte
-  std::string err;  // standard error, byte for byte
+  std::string err;  // standard error as text: its line ends are "\n" on every platform
 };
 
 // Runs the real varnwick-cli. `arguments` is one command-line text: blanks separate the

@@ -77,7 +77,11 @@ CliRun RunCli(const std::string& arguments) {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   SetFilePointer(errors.handle, 0, nullptr, FILE_BEGIN);
-  run.err = ReadAll(errors.handle);
+  // Standard error is text, which the run-time writes with "\r\n" line ends here.
+  for (const char c : ReadAll(errors.handle)) {
+    if (c == '\n' && !run.err.empty() && run.err.back() == '\r') run.err.pop_back();
+    run.err.push_back(c);
+  }
   errors.Close();
   DeleteFileA(errorFile.c_str());
   return run;
