@@ -1,5 +1,5 @@
 // Loads arbitrary bytes as a header the way `varnwick-cli dump` does and prints the catalogue as
-// JSON. The text must always be valid JSON, and every name, base, type and member line in it must
+// JSON. The text must be the one the whole document dumps, always valid JSON, and every name, base, type and member line in it must
 // hold exactly the bytes the parser read: each well-formed UTF-8 sequence as it is, each other
 // byte as the character of the same value (U+0080 to U+00FF).
 #include <cstddef>
@@ -63,7 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CCatalogue catalogue;
   std::ostringstream messages;
   LoadPaths(catalogue, {path}, messages);
-  const std::string text = CatalogueToJson(catalogue).dump(2);
+  std::ostringstream written;
+  WriteCatalogueJson(catalogue, written);
+  const std::string text = written.str();
+  Require(text == CatalogueToJson(catalogue).dump(2), "written piece by piece as the document dumps it");
 
   Require(nlohmann::json::accept(text), "the dump is valid JSON");
   const nlohmann::json dump = nlohmann::json::parse(text);

@@ -94,7 +94,8 @@ int Run(int argc, char** argv) {
   }
   if (*dump) {
     const bool allRead = LoadPaths(catalogue, dumpPaths, std::cerr);
-    std::cout << CatalogueToJson(catalogue).dump(2) << '\n';
+    WriteCatalogueJson(catalogue, std::cout);
+    std::cout << '\n';
     return allRead ? 0 : CCliError::kFailure;
   }
   return RunGenerate(generateOptions, std::cout, std::cerr);
