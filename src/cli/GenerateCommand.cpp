@@ -111,7 +111,8 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
   const bool allRead = LoadPaths(catalogue, options.paths, messages);
   const CClassInfo& record = ChooseLoadedClass(catalogue, options, allRead);
   const std::vector<CMemberRow> rows = GridRows(record, states);
-  const auto lookup = [&rows](const std::string& name) { return FindMemberState(rows, name); };
+  const CMemberStateIndex index(rows);
+  const auto lookup = [&index](const std::string& name) { return index.Find(name); };
 
   std::optional<GeneratedText> text;
   try {
