@@ -12,8 +12,10 @@
 #include <memory>
 #include <string>
 
+#include "BenchFolder.h"
 #include "CDialogs.h"
 #include "CMainDlg.h"
+#include "QtBenchmarkMain.h"
 
 namespace varnwick {
 namespace {
@@ -22,45 +24,14 @@ constexpr int kHeaders = 50;
 constexpr int kClassesPerHeader = 200;
 constexpr int kSerializeCommand = 32775;
 
-// Names spread over the alphabet, so that the sorted list mixes every header's classes.
-std::string ClassName(int header, int klass) {
-  const unsigned mixed = static_cast<unsigned>(header * 7919 + klass * 104729) % 17576u;
-  std::string name = "C";
-  name += static_cast<char>('A' + mixed % 26);
-  name += static_cast<char>('a' + mixed / 26 % 26);
-  name += static_cast<char>('a' + mixed / 676);
-  return name + "Doc" + std::to_string(header) + "_" + std::to_string(klass);
-}
-
 std::string Header(int header) {
-  std::string text = "typedef CTypedPtrList<CPtrList, CItem*> CItemList;\r\n";
-  for (int klass = 0; klass < kClassesPerHeader; ++klass) {
-    const std::string name = ClassName(header, klass);
-    text += "class " + name + " : public CDocument\r\n{\r\npublic:\r\n\t" + name + "();\r\n";
-    text += "\tCString m_strName, m_strTitle;\r\n\tint m_nCount, m_nLimit;\r\n\tCWnd* m_pParent;\r\n";
-    text += "\tCItemList m_items;\r\n\tCTypedPtrList<CObList, CItem*> m_more;\r\n\tstatic const int s_nVersion;\r\n};\r\n";
-  }
+  std::string text;
+  for (int klass = 0; klass < kClassesPerHeader; ++klass) text += bench::BenchClass(bench::SpreadClassName(header, klass, "Doc"));
   return text;
 }
 
-class CBenchFolder {
- public:
-  CBenchFolder() {
-    m_path = std::filesystem::temp_directory_path() / ("varnwick-main-window-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(m_path);
-    for (int header = 0; header < kHeaders; ++header) {
-      std::ofstream(m_path / ("doc" + std::to_string(header) + ".h"), std::ios::binary) << Header(header);
-    }
-  }
-  ~CBenchFolder() { std::filesystem::remove_all(m_path); }
-  std::string Path() const { return m_path.string(); }
-
- private:
-  std::filesystem::path m_path;
-};
-
-const CBenchFolder& Folder() {
-  static const CBenchFolder folder;
+const bench::CBenchFolder& Folder() {
+  static const bench::CBenchFolder folder("main-window", kHeaders, Header);
   return folder;
 }
 
@@ -189,12 +160,4 @@ BENCHMARK(BM_GenerateDenseClass)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace varnwick
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  QApplication application(argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return varnwick::bench::RunQtBenchmarks(argc, argv); }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CDialogs.h"
+#include "CMainDlg.h"
 
 namespace varnwick::test {
 
@@ -72,6 +73,12 @@ inline QAction* FindCommand(const QList<QAction*>& actions, int commandId) {
     }
   }
   return nullptr;
+}
+
+// The real main window on `startup`, its modal windows replaced by a new fake that `fake` keeps.
+inline std::unique_ptr<CMainDlg> OpenWithFakes(std::shared_ptr<CFakeDialogs>& fake, const std::string& startup = {}) {
+  fake = std::make_shared<CFakeDialogs>();
+  return std::make_unique<CMainDlg>(startup, fake);
 }
 
 }  // namespace varnwick::test

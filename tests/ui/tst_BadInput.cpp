@@ -44,10 +44,7 @@ class TestBadInput : public QObject {
   std::shared_ptr<CFakeDialogs> m_fake;
   CHeaderFolder m_folder;
 
-  std::unique_ptr<CMainDlg> Open(const std::string& startup = {}) {
-    m_fake = std::make_shared<CFakeDialogs>();
-    return std::make_unique<CMainDlg>(startup, m_fake);
-  }
+  std::unique_ptr<CMainDlg> Open(const std::string& startup = {}) { return OpenWithFakes(m_fake, startup); }
   std::string At(const std::string& name) const { return m_folder.Path() + "/" + name; }
 
  private slots:
