@@ -11,9 +11,11 @@
 namespace varnwick {
 namespace {
 
+// An empty path names nothing (with a separator added it would name the root folder).
 bool IsFolder(const std::string& path) {
+  if (path.empty()) return false;
   std::string probe = path;
-  if (probe.empty() || (probe.back() != '/' && probe.back() != '\\')) probe += '/';
+  if (probe.back() != '/' && probe.back() != '\\') probe += '/';
   bool exists = false;
   CUNCStandardActor::Instance().Exists(CUNCPath(probe, true), &exists);
   return exists;
