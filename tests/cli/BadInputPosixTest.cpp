@@ -101,6 +101,7 @@ TEST(BadInputPosixCliTest, WhatTheUserMayNotReadFailsWithTheSystemsReason) {
   EXPECT_EQ(around.exitCode, 0);
   EXPECT_EQ(around.err, Failure(secret, denied));
   EXPECT_EQ(around.out, "0\tCA\t1\t" + good + "\n");
+  std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);  // so it can be removed
 }
 
 TEST(BadInputPosixCliTest, MemoryIsBoundedByTheSizeLimit) {
