@@ -34,10 +34,10 @@ bool CLogicalLineReader::Next() {
   }
   m_joined.assign(line);
   std::string_view next;
-  while (!m_joined.empty() && m_joined.back() == ',' && ReadPhysical(next)) {
-    m_joined.append(CutComment(next));
-    m_joined = std::string(Trim(m_joined));
-  }
+  // Both ends stay trimmed: the first line is, and each continuation is trimmed before it is
+  // added. Trimming the whole joined text again would copy it once per line, which for a long
+  // chain of continuation lines grows with the square of its length.
+  while (!m_joined.empty() && m_joined.back() == ',' && ReadPhysical(next)) m_joined.append(CutComment(next));
   m_line = m_joined;
   return true;
 }
