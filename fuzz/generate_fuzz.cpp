@@ -1,7 +1,8 @@
 // Loads arbitrary bytes as a header file and runs all twelve generators on every class it holds,
 // with check states and the list switch taken from the input, so list members are resolved
 // against the input itself. Every body must end in "\r\n", hold no bare "\n", and come out the
-// same twice; a class yields a text exactly when it has members.
+// same twice; a class yields a text exactly when it has members; the index of the grid's states
+// answers as a search of the grid does.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,8 +39,12 @@ std::vector<CMemberRow> RowsFromInput(const CClassInfo& record, std::string_view
 }
 
 void GenerateAll(const CClassInfo& record, const std::vector<CMemberRow>& rows, bool checkPtrList) {
-  const MemberStateLookup state = [&rows](const std::string& name) { return FindMemberState(rows, name); };
+  const CMemberStateIndex index(rows);
+  const MemberStateLookup state = [&index](const std::string& name) { return index.Find(name); };
   const std::vector<const CMemberInfo*> members = MemberListOrder(record);
+  for (const CMemberInfo* member : members) {
+    Require(index.Find(member->m_strName) == FindMemberState(rows, member->m_strName), "the index finds the grid's state");
+  }
   for (const GeneratorInfo& generator : AllGenerators()) {
     const auto first = Generate(generator.kind, record, members, state, checkPtrList);
     const auto second = Generate(generator.kind, record, members, state, checkPtrList);
