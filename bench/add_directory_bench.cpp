@@ -15,58 +15,26 @@
 #include <string>
 
 #include "AddDirectory.h"
+#include "BenchFolder.h"
 #include "CCatalogue.h"
 #include "CClassListing.h"
-#include "PathLoader.h"
 #include "CDialogs.h"
 #include "CMainDlg.h"
+#include "PathLoader.h"
+#include "QtBenchmarkMain.h"
 
 namespace varnwick {
 namespace {
 
 constexpr int kHeaders = 2000;
 
-// Class names spread over the alphabet, so the list grows at every place and not only at its end.
-std::string ClassName(int header, int klass) {
-  const unsigned mixed = static_cast<unsigned>(header * 7919 + klass * 104729) % 17576u;
-  std::string name = "C";
-  name += static_cast<char>('A' + mixed % 26);
-  name += static_cast<char>('a' + mixed / 26 % 26);
-  name += static_cast<char>('a' + mixed / 676);
-  return name + "Item" + std::to_string(header) + "_" + std::to_string(klass);
-}
-
 std::string Header(int header) {
-  std::string text;
-  for (int klass = 0; klass < 2; ++klass) {
-    const std::string name = ClassName(header, klass);
-    text += "class " + name + " : public CObject\r\n{\r\npublic:\r\n\t" + name + "();\r\n";
-    text += "\tCString m_strName;\r\n\tint m_nCount, m_nLimit;\r\n\tCWnd* m_pParent;\r\n";
-    text += "\tCTypedPtrList<CPtrList, CItem*> m_items;\r\n\tstatic const int s_nVersion;\r\n};\r\n";
-  }
-  return text;
+  return bench::BenchClass(bench::SpreadClassName(header, 0, "Item")) +
+         bench::BenchClass(bench::SpreadClassName(header, 1, "Item"));
 }
 
-class CBenchFolder {
- public:
-  CBenchFolder() {
-    m_path = std::filesystem::temp_directory_path() / ("varnwick-add-directory-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(m_path);
-    for (int header = 0; header < kHeaders; ++header) {
-      char file[32];
-      std::snprintf(file, sizeof file, "header%04d.h", header);
-      std::ofstream(m_path / file, std::ios::binary) << Header(header);
-    }
-  }
-  ~CBenchFolder() { std::filesystem::remove_all(m_path); }
-  std::string Path() const { return m_path.string(); }
-
- private:
-  std::filesystem::path m_path;
-};
-
-const CBenchFolder& Folder() {
-  static const CBenchFolder folder;
+const bench::CBenchFolder& Folder() {
+  static const bench::CBenchFolder folder("add-directory", kHeaders, Header);
   return folder;
 }
 
@@ -182,11 +150,5 @@ BENCHMARK(BM_WindowAddDirectoryTree)->Unit(benchmark::kMillisecond)->UseRealTime
 
 int main(int argc, char** argv) {
   varnwick::g_program = argv[0];
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  QApplication application(argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return varnwick::bench::RunQtBenchmarks(argc, argv);
 }

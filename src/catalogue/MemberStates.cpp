@@ -18,4 +18,14 @@ int FindMemberState(const std::vector<CMemberRow>& rows, std::string_view name) 
   return kCheckGenerate;
 }
 
+CMemberStateIndex::CMemberStateIndex(const std::vector<CMemberRow>& rows) {
+  m_states.reserve(rows.size());
+  for (const CMemberRow& row : rows) m_states.emplace(row.name, row.state);  // the first row of a name wins
+}
+
+int CMemberStateIndex::Find(std::string_view name) const {
+  const auto found = m_states.find(name);
+  return found == m_states.end() ? kCheckGenerate : found->second;
+}
+
 }  // namespace varnwick

@@ -56,8 +56,19 @@ const CClassInfo& ChooseClass(const CCatalogue& catalogue, const GenerateOptions
     return catalogue.At(*options.index);
   }
   const std::optional<std::size_t> selected = catalogue.RecordToSelect();
-  if (!selected) throw CCliError(CCliError::kNothingToGenerate, "no class was loaded");
+  if (!selected) throw CCliError(CCliError::kFailure, "no class was loaded");
   return catalogue.At(*selected);
+}
+
+// When a path could not be read, a class that is not there may well have been in it: that is the
+// unread path's failure, not a usage error.
+const CClassInfo& ChooseLoadedClass(const CCatalogue& catalogue, const GenerateOptions& options, bool allRead) {
+  try {
+    return ChooseClass(catalogue, options);
+  } catch (const CCliError& error) {
+    if (allRead) throw;
+    throw CCliError(CCliError::kFailure, error.what());
+  }
 }
 
 std::vector<CMemberRow> GridRows(const CClassInfo& record, const std::vector<StateAssignment>& states) {
@@ -91,29 +102,31 @@ std::string WithLineEnds(std::string text, bool lf) {
 
 }  // namespace
 
-void RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream& messages) {
+int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream& messages) {
   const GeneratorInfo& generator = ChooseGenerator(options.generator);
   std::vector<StateAssignment> states;
   for (const std::string& text : options.states) states.push_back(ParseStateAssignment(text));
 
   CCatalogue catalogue;
-  LoadPaths(catalogue, options.paths, messages, options.recursive);
-  const CClassInfo& record = ChooseClass(catalogue, options);
+  const bool allRead = LoadPaths(catalogue, options.paths, messages, options.recursive);
+  const CClassInfo& record = ChooseLoadedClass(catalogue, options, allRead);
   const std::vector<CMemberRow> rows = GridRows(record, states);
-  const auto lookup = [&rows](const std::string& name) { return FindMemberState(rows, name); };
+  const CMemberStateIndex index(rows);
+  const auto lookup = [&index](const std::string& name) { return index.Find(name); };
 
   std::optional<GeneratedText> text;
   try {
     text = Generate(generator.kind, record, MemberListOrder(record), lookup, options.checkPtrList);
   } catch (const CFileTooLarge& tooLarge) {
-    throw CCliError(CCliError::kNothingToGenerate, tooLarge.what());
+    throw CCliError(CCliError::kFailure, tooLarge.Path() + ": " + kTooLargeReason);
   }
-  if (!text) throw CCliError(CCliError::kNothingToGenerate, "class " + record.m_strName + " has no members");
+  if (!text) throw CCliError(CCliError::kFailure, "class " + record.m_strName + " has no members");
   if (options.declarationOnly) {
     out << text->declaration << '\n';
   } else {
     out << WithLineEnds(std::move(text->body), options.lfLineEnds);
   }
+  return allRead ? 0 : CCliError::kFailure;
 }
 
 }  // namespace varnwick

@@ -22,6 +22,7 @@ struct GenerateOptions {
 
 // Loads the paths, runs the generator on the chosen class and writes the text to `out`.
 // Load problems go to `messages`. Throws CCliError for usage errors and when nothing is generated.
-void RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream& messages);
+// Answers the exit status: 0, or CCliError::kFailure when a path could not be read.
+int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream& messages);
 
 }  // namespace varnwick

@@ -8,12 +8,15 @@
 #include "CUNCPath.h"
 #include "CUNCStandardActor.h"
 #include "HeaderFile.h"
+#include "UnreadableReason.h"
 
 namespace varnwick {
 
+// An empty path names nothing (with a separator added it would name the root folder).
 bool IsFolder(const std::string& path) {
+  if (path.empty()) return false;
   std::string probe = path;
-  if (probe.empty() || (probe.back() != '/' && probe.back() != '\\')) probe += '/';
+  if (probe.back() != '/' && probe.back() != '\\') probe += '/';
   bool exists = false;
   CUNCStandardActor::Instance().Exists(CUNCPath(probe, true), &exists);
   return exists;
@@ -21,30 +24,64 @@ bool IsFolder(const std::string& path) {
 
 namespace {
 
-void LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages, bool recursive) {
-  if (IsFolder(path)) {
-    AddDirectory(catalogue, path, nullptr, DepthOf(recursive));
-  } else if (!catalogue.AddFile(path)) {
-    messages << "No class information in " << path << '\n';
+void ReportUnreadable(std::ostream& messages, const std::string& path, const std::string& reason) {
+  messages << "varnwick-cli: " << path << ": " << reason << '\n';
+}
+
+// A header of a folder that yielded nothing is passed over, as Add Directory does; one that could
+// not even be read is named.
+class CFolderReport : public CAddDirectoryListener {
+ public:
+  explicit CFolderReport(std::ostream& messages) : m_messages(messages) {}
+  void OnFileRead(const std::string& path, bool foundClasses) override {
+    if (foundClasses) return;
+    if (const std::optional<std::string> reason = UnreadableReason(path)) ReportUnreadable(m_messages, path, *reason);
   }
+
+ private:
+  std::ostream& m_messages;
+};
+
+// False when the path could not be read.
+bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages, bool recursive) {
+  if (IsFolder(path)) {
+    if (const std::optional<std::string> reason = UnreadableReason(path)) {
+      ReportUnreadable(messages, path, *reason);
+      return false;
+    }
+    CFolderReport report(messages);
+    AddDirectory(catalogue, path, &report, DepthOf(recursive));
+    return true;
+  }
+  if (catalogue.AddFile(path)) return true;
+  // Why it failed is asked afterwards: a header that was read is never opened twice.
+  if (const std::optional<std::string> reason = UnreadableReason(path)) {
+    ReportUnreadable(messages, path, *reason);
+    return false;
+  }
+  messages << "No class information in " << path << '\n';
+  return true;
 }
 
 }  // namespace
 
-void LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
+bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
                bool recursive, CLoadThreads threads) {
   // The headers are read ahead on a second thread; the load below runs as it would alone.
   std::optional<CCatalogueReadAhead> readAhead;
   if (threads == CLoadThreads::kReadAhead) {
     readAhead.emplace(catalogue, std::make_unique<CPathWalk>(paths, DepthOf(recursive)));
   }
+  bool allRead = true;
   for (const std::string& path : paths) {
     try {
-      LoadPath(catalogue, path, messages, recursive);
+      allRead = LoadPath(catalogue, path, messages, recursive) && allRead;
     } catch (const CFileTooLarge& tooLarge) {
-      messages << tooLarge.what() << '\n';
+      ReportUnreadable(messages, tooLarge.Path(), kTooLargeReason);
+      allRead = false;
     }
   }
+  return allRead;
 }
 
 }  // namespace varnwick

@@ -11,11 +11,18 @@ namespace varnwick {
 // Whether a load reads the next headers on a second thread while it adds the ones before.
 enum class CLoadThreads { kReadAhead, kOne };
 
+// The reason given for a header over the size limit.
+inline constexpr const char* kTooLargeReason = "larger than 1,048,575 bytes";
+
 // Loads each path as one command of the desktop program would: a folder as Add Directory (or Add
 // Directory Tree when `recursive`), anything else as Add Class. Problems are reported on
-// `messages`, one line each, and never end the run: a header over the size limit ends only its own
-// path's load. Reading ahead changes nothing but the time taken.
-void LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
+// `messages`, one line each, and never end the run. A path that does not exist or cannot be read
+// gives "varnwick-cli: PATH: REASON" and makes the answer false; so does a header over the size
+// limit, which ends only its own path's load (for a folder, at that header). A header without a
+// class gives "No class information in PATH" and a folder's header that cannot be read is
+// reported: neither makes the answer false. Reading ahead changes nothing but the time taken.
+// True when every path was read.
+bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
                bool recursive = false, CLoadThreads threads = CLoadThreads::kReadAhead);
 
 // Whether `path` names a folder (with or without a separator at its end).

@@ -57,10 +57,22 @@ CCatalogue& ProcessCatalogue() {
   return *catalogue;
 }
 
+constexpr const char* kExitStatus =
+    "Exit status:\n"
+    "  0  every path was read (and generate wrote its text)\n"
+    "  1  a path named on the command line does not exist or cannot be read, or a header is\n"
+    "     larger than 1,048,575 bytes (reported as \"varnwick-cli: PATH: REASON\" after the\n"
+    "     other paths were loaded), or generate had nothing to write; a header without a class\n"
+    "     (\"No class information in PATH\") and an unreadable header inside a folder are\n"
+    "     reported but not failures\n"
+    "  2  usage error\n"
+    "  3  unexpected internal error\n";
+
 int Run(int argc, char** argv) {
   CLI::App app{"varnwick-cli: list the classes of MFC headers and generate code for them"};
   app.set_version_flag("--version", std::string("varnwick-cli ") + VARNWICK_VERSION);
   app.require_subcommand(1);
+  app.footer(kExitStatus);
 
   std::vector<std::string> classPaths;
   bool recursive = false;
@@ -86,16 +98,18 @@ int Run(int argc, char** argv) {
   if (*classes) {
     CClassListing listing;
     catalogue.SetSink(&listing);
-    LoadPaths(catalogue, classPaths, std::cerr, recursive);
+    const bool allRead = LoadPaths(catalogue, classPaths, std::cerr, recursive);
     catalogue.SetSink(nullptr);
     listing.Write(std::cout);
-  } else if (*dump) {
-    LoadPaths(catalogue, dumpPaths, std::cerr, recursive);
-    std::cout << CatalogueToJson(catalogue).dump(2) << '\n';
-  } else {
-    RunGenerate(generateOptions, std::cout, std::cerr);
+    return allRead ? 0 : CCliError::kFailure;
   }
-  return 0;
+  if (*dump) {
+    const bool allRead = LoadPaths(catalogue, dumpPaths, std::cerr, recursive);
+    WriteCatalogueJson(catalogue, std::cout);
+    std::cout << '\n';
+    return allRead ? 0 : CCliError::kFailure;
+  }
+  return RunGenerate(generateOptions, std::cout, std::cerr);
 }
 
 }  // namespace

@@ -9,13 +9,10 @@ namespace varnwick {
 void CLogicalLineReader::Join(std::string_view line) {
   m_joined.assign(line);
   std::string_view next;
-  while (!m_joined.empty() && m_joined.back() == ',' && ReadPhysical(next)) {
-    m_joined.append(CutComment(next));
-    // Trimmed in place rather than copied.
-    const std::string_view trimmed = Trim(m_joined);
-    m_joined.erase(static_cast<std::size_t>(trimmed.data() + trimmed.size() - m_joined.data()));
-    m_joined.erase(0, static_cast<std::size_t>(trimmed.data() - m_joined.data()));
-  }
+  // Both ends stay trimmed: the first line is, and each continuation is trimmed before it is
+  // added. Trimming the whole joined text again would copy it once per line, which for a long
+  // chain of continuation lines grows with the square of its length.
+  while (!m_joined.empty() && m_joined.back() == ',' && ReadPhysical(next)) m_joined.append(CutComment(next));
   m_line = m_joined;
 }
 

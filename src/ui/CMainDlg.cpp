@@ -408,10 +408,8 @@ void CMainDlg::OnGenerate(int commandId) {
   const GeneratorInfo* generator = FindGeneratorByCommand(commandId);
   const CClassInfo* record = SelectedClass();
   if (generator == nullptr || record == nullptr) return;
-  const std::vector<CMemberRow> rows = m_memberViews->GridRows();
-  const MemberStateLookup state = [&rows](const std::string& name) {
-    return varnwick::FindMemberState(rows, name);
-  };
+  const CMemberStateIndex states(m_memberViews->GridRows());
+  const MemberStateLookup state = [&states](const std::string& name) { return states.Find(name); };
   try {
     const std::optional<GeneratedText> text =
         Generate(generator->kind, *record, MembersInListOrder(), state, m_bCheckPtrList);

@@ -39,6 +39,11 @@ TEST(ListOrderTest, FirstGridRowOfANameDecidesItsState) {
   EXPECT_EQ(FindMemberState(rows, "m_a"), 0);
   EXPECT_EQ(FindMemberState(rows, "m_unknown"), 1);
   EXPECT_EQ(FindMemberState(rows, "M_A"), 1) << "names compare exactly";
+  // The index that the generators use answers the same.
+  const CMemberStateIndex index(rows);
+  for (const char* name : {"m_pDoc", "m_list", "m_a", "m_unknown", "M_A", ""}) {
+    EXPECT_EQ(index.Find(name), FindMemberState(rows, name)) << name;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "CatalogueJson.h"
 #include "TempDir.h"
 
@@ -41,6 +43,22 @@ TEST(CatalogueJsonTest, EmptyCatalogueSelectsNothingAndBadBytesSurvive) {
   TempDir dir;
   ASSERT_TRUE(catalogue.AddFile(dir.Write("b.h", "class CCaf\xE9\n{\n};\n")));
   EXPECT_EQ(CatalogueToJson(catalogue)["classes"][0]["name"], "CCaf\xC3\xA9");
+}
+
+TEST(CatalogueJsonTest, WrittenPieceByPieceAsTheDocumentDumpsIt) {
+  CCatalogue catalogue;
+  const auto written = [&catalogue] {
+    std::ostringstream out;
+    WriteCatalogueJson(catalogue, out);
+    return out.str();
+  };
+  EXPECT_EQ(written(), CatalogueToJson(catalogue).dump(2));
+  TempDir dir;
+  ASSERT_TRUE(catalogue.AddFile(dir.Write("a.h", "class CZoo : public CDocument\n{\n//{{AFX_DATA(CZoo)\n"
+                                                 "CString m_str\x93Name\x94;\n//}}AFX_DATA\nstatic const int s_n;\n"
+                                                 "CWnd* m_pWnd;\nCList<\"a\\b\", int> m_list;\n};\nclass CAnt\n{\n};\n")));
+  ASSERT_TRUE(catalogue.AddFile(dir.Write("b.h", "class CEmpty\n{\n};\n")));
+  EXPECT_EQ(written(), CatalogueToJson(catalogue).dump(2));
 }
 
 }  // namespace

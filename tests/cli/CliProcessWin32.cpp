@@ -34,22 +34,35 @@ std::string ReadAll(HANDLE pipe) {
   return out;
 }
 
+// A temporary file for the program's standard error: a second pipe could fill up while the
+// first is read.
+std::string ErrorFileName() {
+  char folder[MAX_PATH + 1] = {};
+  char name[MAX_PATH + 1] = {};
+  GetTempPathA(MAX_PATH, folder);
+  GetTempFileNameA(folder, "vce", 0, name);
+  return name;
+}
+
 }  // namespace
 
 CliRun RunCli(const std::string& arguments) {
   CliRun run;
   SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  OwnedHandle readEnd, writeEnd, nul;
+  OwnedHandle readEnd, writeEnd, nul, errors;
   if (!CreatePipe(&readEnd.handle, &writeEnd.handle, &inherit, 0)) return run;
   SetHandleInformation(readEnd.handle, HANDLE_FLAG_INHERIT, 0);
   nul.handle = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                            OPEN_EXISTING, 0, nullptr);
+  const std::string errorFile = ErrorFileName();
+  errors.handle = CreateFileA(errorFile.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = nul.handle;
   startup.hStdOutput = writeEnd.handle;
-  startup.hStdError = nul.handle;
+  startup.hStdError = errors.handle;
   std::string commandLine = "\"" + CliPath() + "\" " + arguments;
   PROCESS_INFORMATION process{};
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
@@ -63,6 +76,14 @@ CliRun RunCli(const std::string& arguments) {
   if (GetExitCodeProcess(process.hProcess, &exitCode)) run.exitCode = static_cast<int>(exitCode);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  SetFilePointer(errors.handle, 0, nullptr, FILE_BEGIN);
+  // Standard error is text, which the run-time writes with "\r\n" line ends here.
+  for (const char c : ReadAll(errors.handle)) {
+    if (c == '\n' && !run.err.empty() && run.err.back() == '\r') run.err.pop_back();
+    run.err.push_back(c);
+  }
+  errors.Close();
+  DeleteFileA(errorFile.c_str());
   return run;
 }
 

@@ -31,7 +31,10 @@ TEST(ExitCodeTest, CommandLineAnswersWithTheAgreedCodes) {
       {"generate eq " + dir / "missing.h", 1},
       {"generate eq " + header, 0},
       {"classes " + header, 0},
-      {"dump " + dir / "missing.h", 0},
+      {"dump " + dir / "missing.h", 1},
+      {"classes " + dir / "missing.h" + " " + header, 1},
+      {"classes " + dir.Write("none.h", "int x;\n"), 0},
+      {"classes \"\" " + header, 1},  // an empty path names nothing, not the root folder
   };
   for (const Case& c : cases) EXPECT_EQ(RunCli(c.arguments).exitCode, c.exitCode) << c.arguments;
 }

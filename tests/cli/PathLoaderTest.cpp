@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "HeaderFile.h"
 #include "PathLoader.h"
 #include "TempDir.h"
+#include "UnreadableReason.h"
 
 namespace varnwick {
 namespace {
@@ -23,12 +23,21 @@ TEST(PathLoaderTest, EachPathIsOneCommandAndProblemsDoNotStopTheRest) {
 
   CCatalogue catalogue;
   std::ostringstream messages;
-  LoadPaths(catalogue, {good, dir / "missing.h", none, big, dir / "folder", good}, messages);
+  EXPECT_FALSE(LoadPaths(catalogue, {good, dir / "missing.h", none, big, dir / "folder", good}, messages));
   std::vector<std::string> names;
   for (std::size_t i = 0; i < catalogue.Size(); ++i) names.push_back(catalogue.At(i).m_strName);
   EXPECT_EQ(names, (std::vector<std::string>{"CGood", "COne", "CTwo", "CGood"}));
-  EXPECT_EQ(messages.str(), "No class information in " + (dir / "missing.h") + "\n" +
-                                "No class information in " + none + "\n" + CFileTooLarge(big).what() + "\n");
+  EXPECT_EQ(messages.str(), "varnwick-cli: " + (dir / "missing.h") + ": " + *UnreadableReason(dir / "missing.h") +
+                                "\nNo class information in " + none + "\nvarnwick-cli: " + big +
+                                ": larger than 1,048,575 bytes\n");
+}
+
+TEST(PathLoaderTest, AHeaderWithoutAClassIsNoFailure) {
+  TempDir dir;
+  CCatalogue catalogue;
+  std::ostringstream messages;
+  EXPECT_TRUE(LoadPaths(catalogue, {dir.Write("none.h", "int x;\n"), dir.Path()}, messages));
+  EXPECT_EQ(messages.str(), "No class information in " + (dir / "none.h") + "\n");
 }
 
 }  // namespace

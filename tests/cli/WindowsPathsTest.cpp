@@ -4,6 +4,7 @@
 
 #include "AddDirectory.h"
 #include "PathLoader.h"
+#include "UnreadableReason.h"
 #include "WindowsTempDir.h"
 
 namespace varnwick {
@@ -49,10 +50,10 @@ TEST(WindowsPathsTest, LoaderTellsDriveFoldersFromDriveFiles) {
   dir.Write("res\\Doc.h", OneClass("CDoc"));
   CCatalogue catalogue;
   std::ostringstream messages;
-  LoadPaths(catalogue, {header, dir / "res", dir / "res\\", dir / "missing.h"}, messages);
+  EXPECT_FALSE(LoadPaths(catalogue, {header, dir / "res", dir / "res\\", dir / "missing.h"}, messages));
   EXPECT_EQ(Loaded(catalogue), "CMainFrame@MainFrm.h CDoc@Doc.h CDoc@Doc.h ");
   EXPECT_EQ(catalogue.At(0).m_strFile, header);
-  EXPECT_EQ(messages.str(), "No class information in " + dir / "missing.h" + "\n");
+  EXPECT_EQ(messages.str(), "varnwick-cli: " + dir / "missing.h" + ": " + *UnreadableReason(dir / "missing.h") + "\n");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "CClassInfo.h"
+#include "HeaderFile.h"
 
 namespace varnwick {
 namespace {
@@ -207,6 +208,21 @@ TEST(ParserTest, TextsWithoutAClassOrEndingInAComma) {
   EXPECT_FALSE(record.LoadFromText("class CView;\n"));
   // The last line ends with ",": it is read to the end and declares nothing.
   EXPECT_EQ(ParseMembers("class CA\n{\nint m_a;\nint m_b,"), (std::vector<MemberView>{{"int", "m_a", false, 1}}));
+}
+
+// Found by a header of 115,000 continuation lines, which took minutes to read: each line was
+// joined by copying the whole declaration again (the worst-case benchmark has the figures). The
+// test's time limit watches for a reader that has gone quadratic again.
+TEST(ParserTest, AContinuationChainAsLongAsTheSizeLimitAllowsIsOneDeclaration) {
+  std::string text = "class CChain\r\n{\r\n\tint m_0,\r\n";
+  int last = 0;
+  while (text.size() + 32 < kMaxHeaderBytes) text += "m_" + std::to_string(++last) + ",\r\n";
+  text += "\t\tm_end;\r\n};\r\n";
+  CClassInfo record;
+  ASSERT_TRUE(record.LoadFromText(text));
+  ASSERT_EQ(record.m_pMembers.size(), static_cast<std::size_t>(last) + 2);
+  EXPECT_EQ(record.m_pMembers[static_cast<std::size_t>(last)]->m_strName, "m_" + std::to_string(last));
+  EXPECT_EQ(record.m_pMembers.back()->m_strName, "m_end");
 }
 
 }  // namespace

@@ -95,4 +95,10 @@ inline QAction* FindCommand(const QList<QAction*>& actions, int commandId) {
   return nullptr;
 }
 
+// The real main window on `startup`, its modal windows replaced by a new fake that `fake` keeps.
+inline std::unique_ptr<CMainDlg> OpenWithFakes(std::shared_ptr<CFakeDialogs>& fake, const std::string& startup = {}) {
+  fake = std::make_shared<CFakeDialogs>();
+  return std::make_unique<CMainDlg>(startup, fake);
+}
+
 }  // namespace varnwick::test

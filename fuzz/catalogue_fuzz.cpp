@@ -1,0 +1,167 @@
+// Splits the input into a few header files of one folder and runs Add Directory, Delete Class and
+// Delete All on a catalogue in an order the input gives. After every command the class list must
+// be sorted with equal names in loading order, its selection valid and the one a refill makes;
+// Add Directory must add exactly the classes of the folder's headers, Delete Class exactly the
+// chosen record, and Delete All must leave nothing.
+//
+// Input: parts separated by zero bytes. With one part it is the only header and a fixed script
+// runs; with more, the last part is the script and the others are the files, in this order:
+// "A.h", "b.H", "c.h" (all read, in that order) and "d.txt" (never read). Each script byte is one
+// command by its value modulo 3: Add Directory, Delete Class (on the row the next byte picks),
+// Delete All; so "0", "1" and "2" write them readably.
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "AddDirectory.h"
+#include "CCatalogue.h"
+#include "FuzzSupport.h"
+#include "HeaderFile.h"
+#include "ListOrder.h"
+
+namespace {
+
+using namespace varnwick;
+using fuzz::Require;
+
+constexpr std::array<const char*, 4> kFileNames = {"A.h", "b.H", "c.h", "d.txt"};
+constexpr std::size_t kHeaderFiles = 3;
+constexpr std::string_view kDefaultScript = "0150210";
+constexpr std::size_t kMaxCommands = 16;
+
+struct Script {
+  std::vector<std::string_view> files;
+  std::string_view commands;
+};
+
+Script ReadScript(std::string_view input) {
+  std::vector<std::string_view> parts;
+  while (parts.size() < kFileNames.size()) {
+    const std::size_t zero = input.find('\0');
+    if (zero == std::string_view::npos) break;
+    parts.push_back(input.substr(0, zero));
+    input.remove_prefix(zero + 1);
+  }
+  parts.push_back(input);
+  if (parts.size() == 1) return {parts, kDefaultScript};
+  const std::string_view commands = parts.back();
+  parts.pop_back();
+  return {parts, commands.substr(0, kMaxCommands)};
+}
+
+// Name and file of every record, in catalogue order.
+using Records = std::vector<std::pair<std::string, std::string>>;
+
+Records RecordsOf(const CCatalogue& catalogue) {
+  Records records;
+  for (std::size_t i = 0; i < catalogue.Size(); ++i) records.emplace_back(catalogue.At(i).m_strName, catalogue.At(i).m_strFile);
+  return records;
+}
+
+void CheckClassList(const CCatalogue& catalogue, const CClassList& list) {
+  const std::size_t size = catalogue.Size();
+  Require(list.rows.size() == size, "one row per record");
+  std::vector<bool> seen(size, false);
+  for (std::size_t row = 0; row < size; ++row) {
+    Require(list.rows[row] < size && !seen[list.rows[row]], "rows are a permutation of the records");
+    seen[list.rows[row]] = true;
+    if (row == 0) continue;
+    const int order = CompareListText(catalogue.At(list.rows[row - 1]).m_strName, catalogue.At(list.rows[row]).m_strName);
+    Require(order < 0 || (order == 0 && list.rows[row - 1] < list.rows[row]), "sorted, equal names in loading order");
+  }
+  Require(list.selectedRow.has_value() == (size > 0), "a selection exactly when there are rows");
+  if (list.selectedRow) Require(*list.selectedRow < size, "the selection is a row");
+}
+
+void CheckRefill(const CCatalogue& catalogue) {
+  const CClassList list = catalogue.FillClassList();
+  CheckClassList(catalogue, list);
+  if (!list.selectedRow) return;
+  const std::size_t selected = *list.SelectedRecord();
+  Require(catalogue.RecordToSelect() == selected, "the refill selects the record it names");
+  bool lastClassLoaded = false;
+  for (std::size_t i = 0; i < catalogue.Size(); ++i) lastClassLoaded |= catalogue.At(i).m_strName == catalogue.LastClass();
+  if (lastClassLoaded) Require(catalogue.At(selected).m_strName == catalogue.LastClass(), "the last class read stays selected");
+}
+
+// What Add Directory must add: each header of the folder read alone, in walk order.
+Records ExpectedAdditions(const std::vector<std::string>& headers, std::string& lastClass) {
+  Records expected;
+  for (const std::string& path : headers) {
+    CCatalogue alone;
+    if (!alone.AddFile(path)) continue;
+    const Records records = RecordsOf(alone);
+    expected.insert(expected.end(), records.begin(), records.end());
+    lastClass = alone.LastClass();
+  }
+  return expected;
+}
+
+void RunAddDirectory(CCatalogue& catalogue, const fuzz::CScratchFolder& folder, const std::vector<std::string>& headers) {
+  std::string lastClass = catalogue.LastClass();
+  Records expected = RecordsOf(catalogue);
+  const Records added = ExpectedAdditions(headers, lastClass);
+  expected.insert(expected.end(), added.begin(), added.end());
+  AddDirectory(catalogue, folder.Path(), nullptr);
+  Require(RecordsOf(catalogue) == expected, "Add Directory adds exactly the classes of the folder's headers");
+  Require(catalogue.LastClass() == lastClass, "the first class of the last header that had one is remembered");
+}
+
+void RunDeleteClass(CCatalogue& catalogue, unsigned char pick) {
+  const CClassList list = catalogue.FillClassList();
+  const std::size_t row = pick % (list.rows.size() + 1);  // one past the end: no such row
+  Records expected = RecordsOf(catalogue);
+  const std::optional<CClassList> after = catalogue.DeleteClass(list, row);
+  if (row >= list.rows.size()) {
+    Require(!after && RecordsOf(catalogue) == expected, "Delete Class of no row changes nothing");
+    return;
+  }
+  expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(list.rows[row]));
+  Require(after.has_value() && RecordsOf(catalogue) == expected, "Delete Class removes exactly the row's record");
+  CheckClassList(catalogue, *after);
+  if (row < after->rows.size()) Require(after->selectedRow == row, "the same row stays selected while it exists");
+}
+
+void RunDeleteAll(CCatalogue& catalogue) {
+  const std::string lastClass = catalogue.LastClass();
+  catalogue.DeleteAll();
+  const CClassList list = catalogue.FillClassList();
+  Require(catalogue.IsEmpty() && list.rows.empty() && !list.selectedRow, "Delete All leaves nothing");
+  Require(catalogue.LastClass() == lastClass, "Delete All keeps the remembered class");
+}
+
+std::vector<std::string> WriteFiles(const fuzz::CScratchFolder& folder, const std::vector<std::string_view>& files) {
+  for (const char* name : kFileNames) std::filesystem::remove(std::filesystem::path(folder.Path()) / name);
+  std::vector<std::string> headers;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string path = folder.Write(kFileNames[i], files[i]);
+    if (i < kHeaderFiles) headers.push_back(path);
+  }
+  return headers;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const fuzz::CScratchFolder folder("catalogue-fuzz");
+  const Script script = ReadScript(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::vector<std::string> headers = WriteFiles(folder, script.files);
+  CCatalogue catalogue;
+  try {
+    for (std::size_t i = 0; i < script.commands.size(); ++i) {
+      const auto command = static_cast<unsigned char>(script.commands[i]);
+      if (command % 3 == 0) RunAddDirectory(catalogue, folder, headers);
+      if (command % 3 == 1) RunDeleteClass(catalogue, i + 1 < script.commands.size() ? script.commands[++i] : 0);
+      if (command % 3 == 2) RunDeleteAll(catalogue);
+      CheckRefill(catalogue);
+    }
+  } catch (const CFileTooLarge&) {
+    // only with a -max_len beyond the size limit
+  }
+  return 0;
+}

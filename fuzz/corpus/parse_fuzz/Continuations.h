@@ -1,0 +1,1 @@
+../../seeds/Continuations.h
