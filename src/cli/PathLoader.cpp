@@ -32,13 +32,15 @@ void ReportUnreadable(std::ostream& messages, const std::string& path, const std
 // not even be read is named.
 class CFolderReport : public CAddDirectoryListener {
  public:
-  explicit CFolderReport(std::ostream& messages) : m_messages(messages) {}
+  CFolderReport(const CCatalogue& catalogue, std::ostream& messages) : m_catalogue(catalogue), m_messages(messages) {}
   void OnFileRead(const std::string& path, bool foundClasses) override {
-    if (foundClasses) return;
+    // A header whose text was read holds no class: nothing to report, and no need to open it again.
+    if (foundClasses || m_catalogue.LastFileHadText()) return;
     if (const std::optional<std::string> reason = UnreadableReason(path)) ReportUnreadable(m_messages, path, *reason);
   }
 
  private:
+  const CCatalogue& m_catalogue;
   std::ostream& m_messages;
 };
 
@@ -49,7 +51,7 @@ bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& mess
       ReportUnreadable(messages, path, *reason);
       return false;
     }
-    CFolderReport report(messages);
+    CFolderReport report(catalogue, messages);
     AddDirectory(catalogue, path, &report, DepthOf(recursive));
     return true;
   }
