@@ -111,9 +111,9 @@ TypeWords ScanTypeWords(std::string_view type) {
 }
 
 // Pointers to anything but numbers and strings are left out by default, except in documents.
-bool PointerKeepsState(std::string_view type, const CClassInfo& record) {
+bool PointerKeepsState(std::string_view type, const std::string& className) {
   return type == "double" || type == "int" || type == "long" || Contains(type, "String") ||
-         Contains(record.m_strName, "Doc");
+         Contains(className, "Doc");
 }
 
 }  // namespace
@@ -127,7 +127,8 @@ int TypeCheckState(std::string_view type, bool inDialogData) {
   return state;
 }
 
-void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className, CClassInfo& record) {
+void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className,
+                     std::vector<std::unique_ptr<CMemberInfo>>& members) {
   LineMarks marks;
   line = TakeQualifiers(TrimLeft(line), marks);
   const CLineBytes bytes(line);
@@ -157,7 +158,7 @@ void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText
     // A declarator with a blank is not a plain name ("long m_n" of "unsigned long m_n"); an
     // empty one ("int ,m_a;") names nothing.
     if (declarator.empty() || bytes.Holds(declarator, CLineBytes::kBlankOrTab)) continue;
-    if (state != kCheckList && marks.pointer && !PointerKeepsState(type, record)) state = kCheckSkip;
+    if (state != kCheckList && marks.pointer && !PointerKeepsState(type, className)) state = kCheckSkip;
 
     std::unique_ptr<CMemberInfo> member(new CMemberInfo(declarator, type, className));
     member->m_bPointer = marks.pointer;
@@ -165,7 +166,7 @@ void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText
     member->m_bConst = marks.isConst;
     member->m_nCheckState = state;
     member->m_bDialog = inDialogData;
-    record.m_pMembers.push_back(std::move(member));
+    members.push_back(std::move(member));
   }
 }
 
