@@ -98,7 +98,9 @@ void CClassInfo::ParseInto(std::string_view text, std::vector<std::unique_ptr<CM
   while (reader.Next()) {
     std::string_view line = reader.Line();
     if (line.empty()) continue;
-    const LineScan scan = ScanLine(line);
+    // Before the class head and inside a struct no line declares a member (the line that ends a
+    // struct holds a "}"), so only the comment is looked for there.
+    const LineScan scan = classFound && !inStruct ? ScanLine(line) : ScanComment(line);
     if (scan.comment != std::string_view::npos) line = ReadComment(line, scan.comment, dialogData);
     if (WordAt(line, 0, "struct")) inStruct = true;
     if (inStruct && (Contains(line, "};") || Contains(line, "} ;"))) inStruct = false;
