@@ -47,7 +47,7 @@ class CFolderReport : public CAddDirectoryListener {
 // False when the path could not be read.
 bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages, bool recursive) {
   if (IsFolder(path)) {
-    if (const std::optional<std::string> reason = UnreadableReason(path)) {
+    if (const std::optional<std::string> reason = FolderUnreadableReason(path)) {
       ReportUnreadable(messages, path, *reason);
       return false;
     }
