@@ -77,17 +77,6 @@ bool CClassInfo::LoadFromText(std::string_view text) {
 }
 
 void CClassInfo::Parse(std::string_view text) {
-  // The members are gathered in a list that serves class after class, then moved over at once:
-  // the record's own list is allocated once, at its size, instead of growing member by member.
-  static thread_local std::vector<std::unique_ptr<CMemberInfo>> members;
-  members.clear();
-  ParseInto(text, members);
-  m_pMembers.reserve(m_pMembers.size() + members.size());
-  for (auto& member : members) m_pMembers.push_back(std::move(member));
-  members.clear();
-}
-
-void CClassInfo::ParseInto(std::string_view text, std::vector<std::unique_ptr<CMemberInfo>>& members) {
   m_strBase.clear();
   m_strRest = {};
   bool dialogData = false;
@@ -116,7 +105,7 @@ void CClassInfo::ParseInto(std::string_view text, std::vector<std::unique_ptr<CM
       continue;
     }
     if (classFound && !line.empty() && !inStruct && !scan.HasNonDeclarationMark(line)) {
-      ReadDeclaration(line, dialogData, className, members);
+      ReadDeclaration(line, dialogData, className, m_pMembers);
     }
   }
 }

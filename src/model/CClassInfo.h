@@ -36,10 +36,6 @@ class CClassInfo {
   std::string m_strBase;
   std::string m_strFile;
   std::string_view m_strRest;
-
- private:
-  // Parse, with the members read into `members`.
-  void ParseInto(std::string_view text, std::vector<std::unique_ptr<CMemberInfo>>& members);
 };
 
 }  // namespace varnwick

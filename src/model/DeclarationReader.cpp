@@ -110,6 +110,8 @@ TypeWords ScanTypeWords(std::string_view type) {
   return words;
 }
 
+constexpr std::size_t kFirstMembers = 16;
+
 // Pointers to anything but numbers and strings are left out by default, except in documents.
 bool PointerKeepsState(std::string_view type, const std::string& className) {
   return type == "double" || type == "int" || type == "long" || Contains(type, "String") ||
@@ -166,6 +168,9 @@ void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText
     member->m_bConst = marks.isConst;
     member->m_nCheckState = state;
     member->m_bDialog = inDialogData;
+    // A class with members mostly has a few dozen: the list starts with room for some, rather
+    // than growing through one, two, four and eight.
+    if (members.capacity() == 0) members.reserve(kFirstMembers);
     members.push_back(std::move(member));
   }
 }
