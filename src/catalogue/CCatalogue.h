@@ -50,6 +50,8 @@ class CCatalogue {
   // Reads every class of a header; false (catalogue unchanged) when it yields none.
   // Throws CFileTooLarge for a header over the size limit, leaving the catalogue unchanged.
   bool AddFile(const std::string& path, CPathKnowledge knowledge = CPathKnowledge::kUnknown);
+  // Whether the last AddFile got the header's text, classes or none.
+  bool LastFileHadText() const { return m_lastFileHadText; }
   // The headers of `folder` in the order Add Directory adds them, as the source lists them.
   std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder, CFolderDepth depth) {
     return Source().WalkFolder(folder, depth);
@@ -104,6 +106,7 @@ class CCatalogue {
   std::vector<CEntry> m_entries;
   std::vector<CLoad> m_loads;
   std::string m_strLastClass;
+  bool m_lastFileHadText = false;
   CHeaderReader m_reader;
   CHeaderSource* m_source = nullptr;  // when set, read through instead of m_reader
   CRecordSink* m_sink = nullptr;

@@ -15,7 +15,7 @@ bool CFolderWalk::Next(CWalkStep& step) {
   step.path = m_walk.Current().GetFull();
   // A file the search has just listed needs no second existence test.
   step.knowledge = m_walk.CurrentEntry().isRegularFile ? CPathKnowledge::kListedFileEntry : CPathKnowledge::kUnknown;
-  m_walk.Advance();
+  m_walk.MoveNext();
   return true;
 }
 

@@ -4,8 +4,9 @@ namespace varnwick {
 
 std::vector<std::unique_ptr<CClassInfo>> CHeaderReader::Read(const std::string& path, CPathKnowledge knowledge) {
   std::vector<std::unique_ptr<CClassInfo>> found;
+  m_hadText = false;
   if (path.empty()) return found;
-  const std::optional<std::string_view> text = ReadHeaderText(path, m_buffer, knowledge);
+  const std::optional<std::string_view> text = ReadHeaderText(path, m_buffer, knowledge, &m_hadText);
   if (!text) return found;
   std::string_view rest = *text;
   // The first parse runs even on an empty text; each further one on the rest the last one left.

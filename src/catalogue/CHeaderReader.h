@@ -17,9 +17,11 @@ namespace varnwick {
 class CHeaderReader : public CHeaderSource {
  public:
   std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) override;
+  bool LastReadHadText() const override { return m_hadText; }
 
  private:
   CReadBuffer m_buffer;
+  bool m_hadText = false;
 };
 
 }  // namespace varnwick

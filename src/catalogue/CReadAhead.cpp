@@ -80,14 +80,17 @@ void CReadAhead::ReadTask(std::unique_lock<std::mutex>& lock, Task& task, CHeade
   task.state = Task::kReading;
   lock.unlock();
   std::vector<std::unique_ptr<CClassInfo>> records;
+  bool hadText = false;
   std::exception_ptr failure;
   try {
     records = reader.Read(task.step.path, task.step.knowledge);
+    hadText = reader.LastReadHadText();
   } catch (...) {
     failure = std::current_exception();
   }
   lock.lock();
   task.records = std::move(records);
+  task.hadText = hadText;
   task.failure = failure;
   task.state = Task::kDone;
   m_loadWake.notify_one();
@@ -154,6 +157,7 @@ CReadAhead::TaskPtr CReadAhead::FindFront(const CWalkStep& step) {
 
 std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Result(Task& task) {
   if (task.failure) std::rethrow_exception(task.failure);
+  m_lastHadText = task.hadText;
   return std::move(task.records);
 }
 
@@ -180,7 +184,9 @@ std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Read(const std::string& pat
     if (!ListOrWait(lock)) break;
   }
   lock.unlock();
-  return m_reader.Read(path, knowledge);
+  std::vector<std::unique_ptr<CClassInfo>> records = m_reader.Read(path, knowledge);
+  m_lastHadText = m_reader.LastReadHadText();
+  return records;
 }
 
 std::unique_ptr<CHeaderWalk> CReadAhead::WalkFolder(std::string_view folder, CFolderDepth depth) {

@@ -37,6 +37,7 @@ class CReadAhead : public CHeaderSource {
   // Both to be called from the thread that made the read-ahead.
   std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) override;
   std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder, CFolderDepth depth) override;
+  bool LastReadHadText() const override { return m_lastHadText; }
 
  private:
   class CFolderReplay;
@@ -44,6 +45,7 @@ class CReadAhead : public CHeaderSource {
     CWalkStep step;
     enum State { kWaiting, kReading, kDone } state = kWaiting;
     std::vector<std::unique_ptr<CClassInfo>> records;
+    bool hadText = false;
     std::exception_ptr failure;
   };
   using TaskPtr = std::shared_ptr<Task>;
@@ -66,11 +68,12 @@ class CReadAhead : public CHeaderSource {
   // none when the listing does not hold that walk. `begun` tells whether the folder's begin has
   // been taken already.
   FolderStep NextOfFolder(const CWalkStep& begin, bool& begun, CWalkStep& step);
-  static std::vector<std::unique_ptr<CClassInfo>> Result(Task& task);
+  std::vector<std::unique_ptr<CClassInfo>> Result(Task& task);
 
   std::unique_ptr<CHeaderWalk> m_walk;
   const std::size_t m_window;
   CHeaderReader m_reader;  // the calling thread's
+  bool m_lastHadText = false;  // of the load's last Read
 
   std::mutex m_mutex;
   std::condition_variable m_helperWake;  // the second thread waits on it

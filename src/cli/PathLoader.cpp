@@ -32,24 +32,26 @@ void ReportUnreadable(std::ostream& messages, const std::string& path, const std
 // not even be read is named.
 class CFolderReport : public CAddDirectoryListener {
  public:
-  explicit CFolderReport(std::ostream& messages) : m_messages(messages) {}
+  CFolderReport(const CCatalogue& catalogue, std::ostream& messages) : m_catalogue(catalogue), m_messages(messages) {}
   void OnFileRead(const std::string& path, bool foundClasses) override {
-    if (foundClasses) return;
+    // A header whose text was read holds no class: nothing to report, and no need to open it again.
+    if (foundClasses || m_catalogue.LastFileHadText()) return;
     if (const std::optional<std::string> reason = UnreadableReason(path)) ReportUnreadable(m_messages, path, *reason);
   }
 
  private:
+  const CCatalogue& m_catalogue;
   std::ostream& m_messages;
 };
 
 // False when the path could not be read.
 bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages, bool recursive) {
   if (IsFolder(path)) {
-    if (const std::optional<std::string> reason = UnreadableReason(path)) {
+    if (const std::optional<std::string> reason = FolderUnreadableReason(path)) {
       ReportUnreadable(messages, path, *reason);
       return false;
     }
-    CFolderReport report(messages);
+    CFolderReport report(catalogue, messages);
     AddDirectory(catalogue, path, &report, DepthOf(recursive));
     return true;
   }

@@ -10,4 +10,7 @@ namespace varnwick {
 // folder one that can be listed. Never blocks: a FIFO is judged by its type, not opened.
 std::optional<std::string> UnreadableReason(const std::string& path);
 
+// UnreadableReason for a path known to name a folder: the folder is only opened, not measured first.
+std::optional<std::string> FolderUnreadableReason(const std::string& path);
+
 }  // namespace varnwick

@@ -43,4 +43,6 @@ std::optional<std::string> UnreadableReason(const std::string& path) {
   return std::nullopt;
 }
 
+std::optional<std::string> FolderUnreadableReason(const std::string& path) { return FolderReason(path); }
+
 }  // namespace varnwick

@@ -87,7 +87,9 @@ void CClassInfo::Parse(std::string_view text) {
   while (reader.Next()) {
     std::string_view line = reader.Line();
     if (line.empty()) continue;
-    const LineScan scan = ScanLine(line);
+    // Before the class head and inside a struct no line declares a member (the line that ends a
+    // struct holds a "}"), so only the comment is looked for there.
+    const LineScan scan = classFound && !inStruct ? ScanLine(line) : ScanComment(line);
     if (scan.comment != std::string_view::npos) line = ReadComment(line, scan.comment, dialogData);
     if (WordAt(line, 0, "struct")) inStruct = true;
     if (inStruct && (Contains(line, "};") || Contains(line, "} ;"))) inStruct = false;
@@ -103,7 +105,7 @@ void CClassInfo::Parse(std::string_view text) {
       continue;
     }
     if (classFound && !line.empty() && !inStruct && !scan.HasNonDeclarationMark(line)) {
-      ReadDeclaration(line, dialogData, className, *this);
+      ReadDeclaration(line, dialogData, className, m_pMembers);
     }
   }
 }

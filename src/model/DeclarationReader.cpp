@@ -110,10 +110,12 @@ TypeWords ScanTypeWords(std::string_view type) {
   return words;
 }
 
+constexpr std::size_t kFirstMembers = 16;
+
 // Pointers to anything but numbers and strings are left out by default, except in documents.
-bool PointerKeepsState(std::string_view type, const CClassInfo& record) {
+bool PointerKeepsState(std::string_view type, const std::string& className) {
   return type == "double" || type == "int" || type == "long" || Contains(type, "String") ||
-         Contains(record.m_strName, "Doc");
+         Contains(className, "Doc");
 }
 
 }  // namespace
@@ -127,7 +129,8 @@ int TypeCheckState(std::string_view type, bool inDialogData) {
   return state;
 }
 
-void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className, CClassInfo& record) {
+void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className,
+                     std::vector<std::unique_ptr<CMemberInfo>>& members) {
   LineMarks marks;
   line = TakeQualifiers(TrimLeft(line), marks);
   const CLineBytes bytes(line);
@@ -157,7 +160,7 @@ void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText
     // A declarator with a blank is not a plain name ("long m_n" of "unsigned long m_n"); an
     // empty one ("int ,m_a;") names nothing.
     if (declarator.empty() || bytes.Holds(declarator, CLineBytes::kBlankOrTab)) continue;
-    if (state != kCheckList && marks.pointer && !PointerKeepsState(type, record)) state = kCheckSkip;
+    if (state != kCheckList && marks.pointer && !PointerKeepsState(type, className)) state = kCheckSkip;
 
     std::unique_ptr<CMemberInfo> member(new CMemberInfo(declarator, type, className));
     member->m_bPointer = marks.pointer;
@@ -165,7 +168,10 @@ void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText
     member->m_bConst = marks.isConst;
     member->m_nCheckState = state;
     member->m_bDialog = inDialogData;
-    record.m_pMembers.push_back(std::move(member));
+    // A class with members mostly has a few dozen: the list starts with room for some, rather
+    // than growing through one, two, four and eight.
+    if (members.capacity() == 0) members.reserve(kFirstMembers);
+    members.push_back(std::move(member));
   }
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <memory>
 #include <string_view>
+#include <vector>
 
 #include "CClassInfo.h"
 
 namespace varnwick {
 
-// Reads one declaration line of a class body into member records appended to `record`: one per
+// Reads one declaration line of a class body into member records appended to `members`: one per
 // declarator that names a member. `inDialogData` marks members of the dialog-data block;
-// `className` is the record's name, shared by the members.
-void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className, CClassInfo& record);
+// `className` is the class's name, shared by the members.
+void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className,
+                     std::vector<std::unique_ptr<CMemberInfo>>& members);
 
 // The check state a member of type `type` starts with, before the pointer rule.
 int TypeCheckState(std::string_view type, bool inDialogData);

@@ -28,7 +28,8 @@ std::optional<std::string> ReadHeaderFile(const std::string& path) {
 }
 
 std::optional<std::string_view> ReadHeaderText(const std::string& path, CReadBuffer& buffer,
-                                               CPathKnowledge knowledge) {
+                                               CPathKnowledge knowledge, bool* textRead) {
+  if (textRead != nullptr) *textRead = false;
   if (knowledge != CPathKnowledge::kListedFileEntry) {
     bool exists = false;
     CUNCStandardActor::Instance().Exists(CUNCPath(path), &exists);
@@ -40,6 +41,7 @@ std::optional<std::string_view> ReadHeaderText(const std::string& path, CReadBuf
     case FileBytesResult::kUnreadable: return std::string_view();
     case FileBytesResult::kRead: break;
   }
+  if (textRead != nullptr) *textRead = true;
   return Normalise(bytes);
 }
 

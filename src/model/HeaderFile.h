@@ -35,7 +35,9 @@ enum class CPathKnowledge {
 
 // ReadHeaderFile into `buffer`, whose memory serves file after file: the text views the buffer
 // until its next read. A path listed as a file entry is not tested for existence again.
+// `textRead`, when given, tells whether the file's bytes were read (the text may still be empty).
 std::optional<std::string_view> ReadHeaderText(const std::string& path, CReadBuffer& buffer,
-                                               CPathKnowledge knowledge = CPathKnowledge::kUnknown);
+                                               CPathKnowledge knowledge = CPathKnowledge::kUnknown,
+                                               bool* textRead = nullptr);
 
 }  // namespace varnwick

@@ -23,4 +23,18 @@ struct LineScan {
 // Runs over every line of every header, so it takes sixteen bytes at a time where it can.
 LineScan ScanLine(std::string_view line);
 
+// Only the comment of a line that cannot declare a member: its marks are not looked for, and the
+// scan tells it holds one.
+inline LineScan ScanComment(std::string_view line) {
+  LineScan scan;
+  scan.markChar = true;
+  for (std::size_t at = line.find('/'); at != std::string_view::npos && at + 1 < line.size(); at = line.find('/', at + 2)) {
+    if (line[at + 1] == '/') {
+      scan.comment = at;
+      break;
+    }
+  }
+  return scan;
+}
+
 }  // namespace varnwick

@@ -16,7 +16,7 @@ enum class FileBytesResult {
 
 // Reads the whole of the regular file at `path` into `buffer` as it is on disk (never with text
 // mode's line-end or end-of-file translation); `bytes` then views the file's bytes in the buffer.
-// A file over `maxBytes` is measured on its open handle and not read.
+// Of a file over `maxBytes` no more than one byte past the limit is read.
 FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, CReadBuffer& buffer,
                               std::string_view& bytes);
 

@@ -25,18 +25,27 @@ class FileDescriptor {
   int m_fd;
 };
 
-bool ReadAll(int fd, std::size_t size, CReadBuffer& buffer, std::string_view& bytes) {
-  char* room = buffer.Room(size);
-  std::size_t done = 0;
+// Reads until the end or until `room` is full; false when a read fails.
+bool ReadUpTo(int fd, char* room, std::size_t size, std::size_t& done) {
+  done = 0;
   while (done < size) {
     const ssize_t got = ::read(fd, room + done, size - done);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
-    if (got == 0) break;  // the file shrank since it was measured
+    if (got == 0) break;
     done += static_cast<std::size_t>(got);
+    // A regular file comes up short only at its end: no read to learn that it ended.
+    if (done < size) break;
   }
-  bytes = buffer.View(done);
   return true;
+}
+
+// What the read alone cannot tell: a FIFO reads as empty and a device may read without end, so an
+// empty read, and one past the limit, ask what the file is.
+FileBytesResult Classify(int fd, std::size_t done, std::size_t maxBytes) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return FileBytesResult::kUnreadable;
+  return done > maxBytes ? FileBytesResult::kTooLarge : FileBytesResult::kRead;
 }
 
 // The path as the system takes it; copied only when it holds a backslash.
@@ -55,11 +64,16 @@ FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, CRe
   // Non-blocking, so a FIFO put in the file's place after an existence test cannot hang.
   const FileDescriptor file(::open(SystemPath(path, converted), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) return FileBytesResult::kUnreadable;
-  struct stat info {};
-  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileBytesResult::kUnreadable;
-  const auto size = static_cast<std::size_t>(info.st_size);
-  if (size > maxBytes) return FileBytesResult::kTooLarge;
-  if (!ReadAll(file.Get(), size, buffer, bytes)) return FileBytesResult::kUnreadable;
+  // One byte past the limit is asked for, so a file over it shows without measuring the file:
+  // most headers take an open, one read and a close.
+  char* room = buffer.Room(maxBytes + 1);
+  std::size_t done = 0;
+  if (!ReadUpTo(file.Get(), room, maxBytes + 1, done)) return FileBytesResult::kUnreadable;
+  if (done == 0 || done > maxBytes) {
+    const FileBytesResult kind = Classify(file.Get(), done, maxBytes);
+    if (kind != FileBytesResult::kRead) return kind;
+  }
+  bytes = buffer.View(done);
   return FileBytesResult::kRead;
 }
 

@@ -47,9 +47,13 @@ bool CUNCIterator::Start(bool bIncludeFiles, bool bIncludeDirectories, bool bRec
 
 CUNCPath CUNCIterator::Advance() {
   CUNCPath left(m_current);
+  MoveNext();
+  return left;
+}
+
+void CUNCIterator::MoveNext() {
   // Once the walk is over it stays over; searching again would restart from the last level.
   if (!m_current.IsEmpty()) FindNext();
-  return left;
 }
 
 bool CUNCIterator::End() {

@@ -29,6 +29,8 @@ class CUNCIterator {
   bool Start(bool bIncludeFiles, bool bIncludeDirectories, bool bRecursive, bool bDirectoriesLast);
   // Moves to the next match and answers the position it left.
   CUNCPath Advance();
+  // Advance without the copy of the position left: a walk over thousands of files has no use for it.
+  void MoveNext();
   CUNCPath& Current() { return m_current; }
   // The entry the walk stands on, as the search listed it (valid while Current() is not empty).
   const CUNCFindData& CurrentEntry() const { return m_findData; }

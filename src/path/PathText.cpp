@@ -1,10 +1,14 @@
 #include "PathText.h"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 
 namespace varnwick {
 
 namespace {
+
+constexpr char kBadChars[] = {'<', '>', '|', '"'};
 
 bool IsBadChar(char c) { return c == '<' || c == '>' || c == '|' || c == '"'; }
 
@@ -34,9 +38,12 @@ std::size_t FindFirstSeparator(std::string_view text, std::size_t from) {
 // In place: a path is cleaned every time one of its forms is rebuilt, and almost always there is
 // nothing to remove.
 void StripBadChars(std::string& text) {
-  // Through a lambda, so the search inlines the test instead of calling it for every byte.
-  const auto bad = [](char c) { return IsBadChar(c); };
-  if (std::find_if(text.begin(), text.end(), bad) != text.end()) std::erase_if(text, bad);
+  // A search for each bad character runs many bytes at a time; a test of every byte for all four
+  // took longer than the walk's own work.
+  const bool holdsBad = std::any_of(std::begin(kBadChars), std::end(kBadChars), [&text](char bad) {
+    return std::memchr(text.data(), bad, text.size()) != nullptr;
+  });
+  if (holdsBad) std::erase_if(text, [](char c) { return IsBadChar(c); });
   std::size_t end = text.size();
   while (end > 0 && IsBlank(text[end - 1])) --end;
   text.resize(end);
