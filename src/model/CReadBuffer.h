@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -21,6 +22,18 @@ class CReadBuffer {
     }
     return m_bytes.get();
   }
+  // Room for `size` bytes that keeps the bytes already held.
+  char* Grow(std::size_t size) {
+    if (size <= m_capacity) return m_bytes.get();
+    std::unique_ptr<char[]> held = std::move(m_bytes);
+    const std::size_t heldSize = m_capacity;
+    m_capacity = 0;
+    char* room = Room(size);
+    if (heldSize != 0) std::memcpy(room, held.get(), heldSize);
+    return room;
+  }
+  // What the buffer holds without growing: at least the first capacity.
+  std::size_t Capacity() const { return m_capacity == 0 ? kFirstCapacity : m_capacity; }
   // The first `size` bytes, as the last read left them.
   std::string_view View(std::size_t size) const { return {m_bytes.get(), size}; }
 

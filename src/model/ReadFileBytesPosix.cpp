@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "PathText.h"
@@ -65,10 +66,18 @@ FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, CRe
   const FileDescriptor file(::open(SystemPath(path, converted), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) return FileBytesResult::kUnreadable;
   // One byte past the limit is asked for, so a file over it shows without measuring the file:
-  // most headers take an open, one read and a close.
-  char* room = buffer.Room(maxBytes + 1);
+  // most headers take an open, one read and a close. The buffer grows only for a file that fills
+  // it, so a small header never claims room for the whole limit.
+  const std::size_t limit = maxBytes + 1;
+  std::size_t want = std::min(buffer.Capacity(), limit);
   std::size_t done = 0;
-  if (!ReadUpTo(file.Get(), room, maxBytes + 1, done)) return FileBytesResult::kUnreadable;
+  for (;;) {
+    std::size_t got = 0;
+    if (!ReadUpTo(file.Get(), buffer.Grow(want) + done, want - done, got)) return FileBytesResult::kUnreadable;
+    done += got;
+    if (done < want || want == limit) break;
+    want = std::min(want * 2, limit);
+  }
   if (done == 0 || done > maxBytes) {
     const FileBytesResult kind = Classify(file.Get(), done, maxBytes);
     if (kind != FileBytesResult::kRead) return kind;

@@ -48,6 +48,23 @@ TEST(HeaderFileTest, BytesArriveAsOnDisk) {
   EXPECT_EQ(ReadHeaderFile(dir.Write("empty.h", "")), "");
 }
 
+TEST(HeaderFileTest, OneBufferServesHeadersOfEverySize) {
+  // Sizes on both sides of the buffer's first room and its doublings, read in an order that both
+  // grows the buffer mid-file and shrinks the file after a large one.
+  TempDir dir;
+  CReadBuffer buffer;
+  int file = 0;
+  const std::size_t sizes[] = {10, 65535, 65536, 65537, 300000, 20, kMaxHeaderBytes, 131072};
+  for (std::size_t size : sizes) {
+    std::string bytes(size, ' ');
+    for (std::size_t i = 0; i < size; i += 997) bytes[i] = static_cast<char>('a' + (i / 997 + file) % 26);
+    const std::string path = dir.Write("h" + std::to_string(++file) + ".h", bytes);
+    const std::optional<std::string_view> text = ReadHeaderText(path, buffer);
+    ASSERT_TRUE(text) << size;
+    EXPECT_TRUE(*text == bytes) << size;
+  }
+}
+
 TEST(HeaderFileTest, AFolderIsNoHeader) {
   TempDir dir;
   std::filesystem::create_directory(dir / "folder.h");
