@@ -1,12 +1,16 @@
 #include "CClassListing.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace varnwick {
 namespace {
 
+constexpr std::size_t kBlockBytes = 256 * 1024;
+constexpr std::size_t kNumberBytes = 24;
+
 void AppendNumber(std::string& text, std::size_t value) {
-  char digits[24];
+  char digits[kNumberBytes];
   text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
@@ -14,19 +18,27 @@ void AppendNumber(std::string& text, std::size_t value) {
 
 void CClassListing::Take(std::vector<std::unique_ptr<CClassInfo>> records) {
   for (const auto& record : records) {
-    AppendNumber(m_text, m_count++);
-    m_text += '\t';
-    m_text += record->m_strName;
-    m_text += '\t';
-    AppendNumber(m_text, record->m_pMembers.size());
-    m_text += '\t';
-    m_text += record->m_strFile;
-    m_text += '\n';
+    std::string& text = BlockFor(2 * kNumberBytes + record->m_strName.size() + record->m_strFile.size() + 4);
+    AppendNumber(text, m_count++);
+    text += '\t';
+    text += record->m_strName;
+    text += '\t';
+    AppendNumber(text, record->m_pMembers.size());
+    text += '\t';
+    text += record->m_strFile;
+    text += '\n';
   }
 }
 
+std::string& CClassListing::BlockFor(std::size_t bytes) {
+  if (m_blocks.empty() || m_blocks.back().capacity() - m_blocks.back().size() < bytes) {
+    m_blocks.emplace_back().reserve(std::max(kBlockBytes, bytes));
+  }
+  return m_blocks.back();
+}
+
 void CClassListing::Write(std::ostream& out) const {
-  out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
+  for (const std::string& block : m_blocks) out.write(block.data(), static_cast<std::streamsize>(block.size()));
 }
 
 }  // namespace varnwick

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "CRecordSink.h"
 
@@ -11,13 +12,18 @@ namespace varnwick {
 // What `varnwick-cli classes` prints: one line per class in catalogue order, index, name, member
 // count and file, tab-separated. It keeps the lines, not the classes, so a large tree is listed
 // without holding all its records; the lines are written at the end, after any message of the load.
+// The lines go into blocks of a fixed size rather than one growing text: a tree's listing runs to
+// megabytes, and regrowing one text copies it again and again into freshly mapped pages.
 class CClassListing : public CRecordSink {
  public:
   void Take(std::vector<std::unique_ptr<CClassInfo>> records) override;
   void Write(std::ostream& out) const;
 
  private:
-  std::string m_text;
+  // The block with room for at least `bytes` more.
+  std::string& BlockFor(std::size_t bytes);
+
+  std::vector<std::string> m_blocks;
   std::size_t m_count = 0;
 };
 
