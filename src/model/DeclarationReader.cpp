@@ -4,6 +4,10 @@
 #include <memory>
 #include <optional>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "CLineBytes.h"
 #include "Text.h"
 
@@ -66,46 +70,81 @@ constexpr std::array<bool, 256> WordStartTable() {
   return table;
 }
 
+// Notes the word, if any, that starts at `i`.
+void NoteTypeWord(std::string_view type, std::size_t i, bool& listSeen, TypeWords& words) {
+  const auto at = [type](std::size_t i, std::string_view word) { return WordAt(type, i, word); };
+  switch (type[i]) {
+    case 'L':
+      if (!listSeen && at(i, "List")) {
+        listSeen = true;
+        words.listAfterStart = i > 0;
+      }
+      break;
+    case 'C':
+      if (at(i, "Ctrl")) words.control = true;
+      break;
+    case 'c':
+      if (at(i, "ctrl")) words.control = true;
+      break;
+    case 'B':
+      if (at(i, "Box") || at(i, "Bar") || at(i, "Button") || at(i, "Brush")) words.control = true;
+      break;
+    case 'D':
+      if (at(i, "Dlg")) words.control = true;
+      break;
+    case 'W':
+      if (at(i, "Wnd")) words.control = true;
+      break;
+    case 'P':
+      if (at(i, "Pen")) words.control = true;
+      break;
+    case 'S':
+      if (at(i, "String")) words.string = true;
+      break;
+    default:
+      break;
+  }
+}
+
+#if defined(__SSE2__)
+// Where the words' first letters stand in sixteen bytes, one bit per byte.
+unsigned WordStartMask(__m128i chunk) {
+  const auto is = [chunk](char c) { return _mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)); };
+  const __m128i starts = _mm_or_si128(_mm_or_si128(_mm_or_si128(is('L'), is('C')), _mm_or_si128(is('c'), is('B'))),
+                                      _mm_or_si128(_mm_or_si128(is('D'), is('W')), _mm_or_si128(is('P'), is('S'))));
+  return static_cast<unsigned>(_mm_movemask_epi8(starts));
+}
+
+// A template type runs to dozens of bytes: sixteen at a time, the last chunk overlapping the one
+// before it rather than reading past the type.
+void ScanLongType(std::string_view type, bool& listSeen, TypeWords& words) {
+  for (std::size_t next = 0; next < type.size();) {
+    const std::size_t at = next + 16 <= type.size() ? next : type.size() - 16;
+    const unsigned seen = (1u << (next - at)) - 1;
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(type.data() + at));
+    for (unsigned starts = WordStartMask(chunk) & ~seen; starts != 0; starts &= starts - 1) {
+      NoteTypeWord(type, at + static_cast<std::size_t>(__builtin_ctz(starts)), listSeen, words);
+    }
+    next = at + 16;
+  }
+}
+#endif
+
 // One pass over the type instead of a dozen searches: this runs for every member of every header.
-// Most letters start none of the words, and a table says so before the switch.
+// Most letters start none of the words, and a table (or, for a long type, a vector compare) says
+// so before the switch.
 TypeWords ScanTypeWords(std::string_view type) {
   static constexpr std::array<bool, 256> kWordStart = WordStartTable();
   TypeWords words;
   bool listSeen = false;
-  const auto at = [type](std::size_t i, std::string_view word) { return WordAt(type, i, word); };
+#if defined(__SSE2__)
+  if (type.size() >= 16) {
+    ScanLongType(type, listSeen, words);
+    return words;
+  }
+#endif
   for (std::size_t i = 0; i < type.size(); ++i) {
-    if (!kWordStart[static_cast<unsigned char>(type[i])]) continue;
-    switch (type[i]) {
-      case 'L':
-        if (!listSeen && at(i, "List")) {
-          listSeen = true;
-          words.listAfterStart = i > 0;
-        }
-        break;
-      case 'C':
-        if (at(i, "Ctrl")) words.control = true;
-        break;
-      case 'c':
-        if (at(i, "ctrl")) words.control = true;
-        break;
-      case 'B':
-        if (at(i, "Box") || at(i, "Bar") || at(i, "Button") || at(i, "Brush")) words.control = true;
-        break;
-      case 'D':
-        if (at(i, "Dlg")) words.control = true;
-        break;
-      case 'W':
-        if (at(i, "Wnd")) words.control = true;
-        break;
-      case 'P':
-        if (at(i, "Pen")) words.control = true;
-        break;
-      case 'S':
-        if (at(i, "String")) words.string = true;
-        break;
-      default:
-        break;
-    }
+    if (kWordStart[static_cast<unsigned char>(type[i])]) NoteTypeWord(type, i, listSeen, words);
   }
   return words;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "CClassInfo.h"
+#include "DeclarationReader.h"
 #include "HeaderFile.h"
 
 namespace varnwick {
@@ -144,6 +145,28 @@ TEST(ParserTest, TypeRulesDecideTheInitialState) {
                                      {"CStringList", "m_sl", false, 2},
                                      // Only the first "List" counts, and it begins this type.
                                      {"ListenerList", "m_ll", false, 1}}));
+}
+
+// Template types run past the sixteen bytes the type scan takes at a time: every word must count
+// wherever it stands, across a chunk's edge and in the last, overlapping chunk too.
+TEST(ParserTest, TypeWordsCountAnywhereInShortAndLongTypes) {
+  const std::vector<std::string> controls = {"Ctrl", "ctrl", "Box", "Bar", "Button", "Brush", "Dlg", "Wnd", "Pen"};
+  for (std::size_t before = 0; before <= 36; ++before) {
+    for (std::size_t after : {std::size_t{0}, std::size_t{1}, std::size_t{7}, std::size_t{20}}) {
+      const std::string pad(before, 'x');
+      const std::string tail(after, 'x');
+      for (const std::string& word : controls) {
+        EXPECT_EQ(TypeCheckState(pad + word + tail, false), kCheckSkip) << pad + word + tail;
+      }
+      const std::string list = pad + "List" + tail;
+      EXPECT_EQ(TypeCheckState(list, false), before > 0 ? kCheckList : kCheckGenerate) << list;
+      EXPECT_EQ(TypeCheckState("List" + pad + "List" + tail, false), kCheckGenerate) << "only the first List counts";
+      const std::string dialogString = "C" + pad + "String" + tail;
+      EXPECT_EQ(TypeCheckState(dialogString, true), kCheckGenerate) << dialogString;
+      EXPECT_EQ(TypeCheckState("C" + pad + "Strinx" + tail, true), kCheckSkip) << dialogString;
+      EXPECT_EQ(TypeCheckState(pad + "LisT" + "Ctr" + tail, false), kCheckGenerate) << "near misses";
+    }
+  }
 }
 
 TEST(ParserTest, DialogDataBlockMarksMembers) {
