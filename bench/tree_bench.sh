@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times `varnwick-cli classes` over a generated tree of headers against Universal Ctags and `wc -l`
 # over the same files, in one run, with a warm page cache: the best wall time of RUNS runs and the
-# largest peak RSS of each tool.
+# largest peak RSS of each tool. "floor" lists and reads the same headers on two threads without
+# parsing them: what no reader of the tree can beat on this machine.
 #
 #   bench/tree_bench.sh [-b BUILD] [-t TREE] [-r RUNS] [-c NAME=CLI]...
 #
@@ -39,6 +40,9 @@ declare -A best rss commands
 names=()
 add_tool() { names+=("$1"); commands[$1]=$2; best[$1]=999999; rss[$1]=0; }
 for cli in "${clis[@]}"; do add_tool "${cli%%=*}" "${cli#*=} classes \"\${folders[@]}\""; done
+# The floor: the same headers listed and read on two threads without parsing.
+floor="$build/bin/varnwick-bench-read-floor"
+[ -x "$floor" ] && add_tool floor "$floor \"\${folders[@]}\""
 add_tool ctags "ctags --languages=C++ --langmap=C++:+.h --kinds-C++=+m -f - -R \"$tree\""
 add_tool wc "wc -l --files0-from=\"$work/files0\""
 
