@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::size_t kBlockBytes = 256 * 1024;
 constexpr std::size_t kNumberBytes = 24;
+constexpr std::size_t kSeparatorBytes = 4;  // three tabs and the line end
 
 void AppendNumber(std::string& text, std::size_t value) {
   char digits[kNumberBytes];
@@ -18,7 +19,8 @@ void AppendNumber(std::string& text, std::size_t value) {
 
 void CClassListing::Take(std::vector<std::unique_ptr<CClassInfo>> records) {
   for (const auto& record : records) {
-    std::string& text = BlockFor(2 * kNumberBytes + record->m_strName.size() + record->m_strFile.size() + 4);
+    std::string& text = BlockFor(2 * kNumberBytes + record->m_strName.size() + record->m_strFile.size() +
+                                 kSeparatorBytes);
     AppendNumber(text, m_count++);
     text += '\t';
     text += record->m_strName;
