@@ -64,9 +64,11 @@ struct TypeWords {
 };
 
 // The first letters of the words ScanTypeWords looks for.
+constexpr std::array<char, 8> kWordStarts = {'L', 'C', 'c', 'B', 'D', 'W', 'P', 'S'};
+
 constexpr std::array<bool, 256> WordStartTable() {
   std::array<bool, 256> table{};
-  for (unsigned char c : {'L', 'C', 'c', 'B', 'D', 'W', 'P', 'S'}) table[c] = true;
+  for (const char c : kWordStarts) table[static_cast<unsigned char>(c)] = true;
   return table;
 }
 
@@ -109,9 +111,8 @@ void NoteTypeWord(std::string_view type, std::size_t i, bool& listSeen, TypeWord
 #if defined(__SSE2__)
 // Where the words' first letters stand in sixteen bytes, one bit per byte.
 unsigned WordStartMask(__m128i chunk) {
-  const auto is = [chunk](char c) { return _mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)); };
-  const __m128i starts = _mm_or_si128(_mm_or_si128(_mm_or_si128(is('L'), is('C')), _mm_or_si128(is('c'), is('B'))),
-                                      _mm_or_si128(_mm_or_si128(is('D'), is('W')), _mm_or_si128(is('P'), is('S'))));
+  __m128i starts = _mm_setzero_si128();
+  for (const char c : kWordStarts) starts = _mm_or_si128(starts, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)));
   return static_cast<unsigned>(_mm_movemask_epi8(starts));
 }
 
