@@ -2,7 +2,7 @@
 # Times `varnwick-cli classes` over a generated tree of headers against Universal Ctags and `wc -l`
 # over the same files, in one run, with a warm page cache: the best wall time of RUNS runs and the
 # largest peak RSS of each tool. "floor" lists and reads the same headers on two threads without
-# parsing them: what no reader of the tree can beat on this machine.
+# parsing them: what the reading alone costs on this machine.
 #
 #   bench/tree_bench.sh [-b BUILD] [-t TREE] [-r RUNS] [-c NAME=CLI]...
 #
