@@ -46,9 +46,10 @@ class CFolderReport : public CAddDirectoryListener {
 
 // False when the path could not be read.
 bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& messages, bool recursive) {
-  if (IsFolder(path)) {
-    if (const std::optional<std::string> reason = FolderUnreadableReason(path)) {
-      ReportUnreadable(messages, path, *reason);
+  const CFolderCheck folder = CheckFolder(path);
+  if (folder.isFolder) {
+    if (folder.unreadable) {
+      ReportUnreadable(messages, path, *folder.unreadable);
       return false;
     }
     CFolderReport report(catalogue, messages);

@@ -10,7 +10,12 @@ namespace varnwick {
 // folder one that can be listed. Never blocks: a FIFO is judged by its type, not opened.
 std::optional<std::string> UnreadableReason(const std::string& path);
 
-// UnreadableReason for a path known to name a folder: the folder is only opened, not measured first.
-std::optional<std::string> FolderUnreadableReason(const std::string& path);
+// Whether a path named to a load is a folder, and if it is, why it cannot be listed (nullopt when
+// it can): what IsFolder and UnreadableReason tell of it, asked at once.
+struct CFolderCheck {
+  bool isFolder = false;
+  std::optional<std::string> unreadable;
+};
+CFolderCheck CheckFolder(const std::string& path);
 
 }  // namespace varnwick

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "PathLoader.h"
 #include "PathText.h"
 #include "UnreadableReason.h"
 
@@ -35,8 +36,19 @@ std::optional<std::string> UnreadableReason(const std::string& path) {
   return std::nullopt;
 }
 
-std::optional<std::string> FolderUnreadableReason(const std::string& path) {
-  return FolderReason(ToSystemSeparators(path));
+// One open answers both questions for nearly every path: a folder that opens can be listed, and a
+// path that is missing or no folder fails with ENOENT or ENOTDIR. Only another failure (no
+// permission, say) needs the existence test to tell a folder that cannot be listed.
+CFolderCheck CheckFolder(const std::string& path) {
+  if (path.empty()) return {};
+  const int folder = ::open(ToSystemSeparators(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+  if (folder >= 0) {
+    ::close(folder);
+    return {true, std::nullopt};
+  }
+  const int error = errno;
+  if (error == ENOENT || error == ENOTDIR || !IsFolder(path)) return {};
+  return {true, SystemReason(error)};
 }
 
 }  // namespace varnwick

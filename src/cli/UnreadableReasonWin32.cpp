@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "PathLoader.h"
 #include "UnreadableReason.h"
 
 namespace varnwick {
@@ -43,6 +44,9 @@ std::optional<std::string> UnreadableReason(const std::string& path) {
   return std::nullopt;
 }
 
-std::optional<std::string> FolderUnreadableReason(const std::string& path) { return FolderReason(path); }
+CFolderCheck CheckFolder(const std::string& path) {
+  if (!IsFolder(path)) return {};
+  return {true, FolderReason(path)};
+}
 
 }  // namespace varnwick
