@@ -14,11 +14,17 @@ namespace {
 
 std::optional<std::string> SystemReason(int error) { return std::string(std::strerror(error)); }
 
-// A folder that opens as one can be listed.
-std::optional<std::string> FolderReason(const std::string& system) {
+// Why the folder cannot be opened as one, or 0: a folder that opens can be listed.
+int FolderOpenError(const std::string& system) {
   const int folder = ::open(system.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
-  if (folder < 0) return SystemReason(errno);
+  if (folder < 0) return errno;
   ::close(folder);
+  return 0;
+}
+
+std::optional<std::string> FolderReason(const std::string& system) {
+  const int error = FolderOpenError(system);
+  if (error != 0) return SystemReason(error);
   return std::nullopt;
 }
 
@@ -41,12 +47,8 @@ std::optional<std::string> UnreadableReason(const std::string& path) {
 // permission, say) needs the existence test to tell a folder that cannot be listed.
 CFolderCheck CheckFolder(const std::string& path) {
   if (path.empty()) return {};
-  const int folder = ::open(ToSystemSeparators(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
-  if (folder >= 0) {
-    ::close(folder);
-    return {true, std::nullopt};
-  }
-  const int error = errno;
+  const int error = FolderOpenError(ToSystemSeparators(path));
+  if (error == 0) return {true, std::nullopt};
   if (error == ENOENT || error == ENOTDIR || !IsFolder(path)) return {};
   return {true, SystemReason(error)};
 }
