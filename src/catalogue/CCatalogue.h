@@ -61,7 +61,12 @@ class CCatalogue {
   void SetSource(CHeaderSource* source) { m_source = source; }
   // The classes added from now on go to `sink` (not owned) instead of the catalogue's list, which
   // then stays as it is; the last class read is still remembered. Null keeps them again.
-  void SetSink(CRecordSink* sink) { m_sink = sink; }
+  void SetSink(CRecordSink* sink) {
+    m_sink = sink;
+    m_reader.SetMemberDetail(MemberDetail());
+  }
+  // How much of the members the classes read from now on keep: what the sink looks at, or all.
+  CMemberDetail MemberDetail() const { return m_sink != nullptr ? m_sink->MemberDetail() : CMemberDetail::kRecords; }
   // Position of the record itself, or none.
   std::optional<std::size_t> FindClassPosition(const CClassInfo& record) const;
   void Delete(std::size_t position);

@@ -12,7 +12,7 @@ std::vector<std::unique_ptr<CClassInfo>> CHeaderReader::Read(const std::string& 
   // The first parse runs even on an empty text; each further one on the rest the last one left.
   do {
     auto record = std::make_unique<CClassInfo>();
-    if (!record->LoadFromText(rest)) break;
+    if (!record->LoadFromText(rest, m_detail)) break;
     record->m_strFile = path;
     rest = record->m_strRest;
     record->m_strRest = {};

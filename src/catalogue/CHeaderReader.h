@@ -16,10 +16,14 @@ namespace varnwick {
 // after header. One reader serves one thread.
 class CHeaderReader : public CHeaderSource {
  public:
+  explicit CHeaderReader(CMemberDetail detail = CMemberDetail::kRecords) : m_detail(detail) {}
+  void SetMemberDetail(CMemberDetail detail) { m_detail = detail; }
+
   std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) override;
   bool LastReadHadText() const override { return m_hadText; }
 
  private:
+  CMemberDetail m_detail;
   CReadBuffer m_buffer;
   bool m_hadText = false;
 };

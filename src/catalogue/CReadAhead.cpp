@@ -44,8 +44,12 @@ class CReadAhead::CFolderReplay : public CHeaderWalk {
   std::unique_ptr<CFolderWalk> m_own;
 };
 
-CReadAhead::CReadAhead(std::unique_ptr<CHeaderWalk> walk, std::size_t window)
-    : m_walk(std::move(walk)), m_window(window == 0 ? 1 : window), m_helper([this] { Help(); }) {}
+CReadAhead::CReadAhead(std::unique_ptr<CHeaderWalk> walk, std::size_t window, CMemberDetail detail)
+    : m_walk(std::move(walk)),
+      m_window(window == 0 ? 1 : window),
+      m_detail(detail),
+      m_reader(detail),
+      m_helper([this] { Help(); }) {}
 
 CReadAhead::~CReadAhead() {
   {
@@ -60,7 +64,7 @@ CReadAhead::~CReadAhead() {
 // end; once the two meet, it waits until the load has used up half the window and then fills it
 // again, so that the threads seldom wake each other.
 void CReadAhead::Help() {
-  CHeaderReader reader;
+  CHeaderReader reader(m_detail);
   std::unique_lock<std::mutex> lock(m_mutex);
   bool filling = true;
   while (!m_stop) {

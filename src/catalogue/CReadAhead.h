@@ -28,7 +28,11 @@ namespace varnwick {
 class CReadAhead : public CHeaderSource {
  public:
   // At most about `window` headers are listed but not yet asked for.
-  explicit CReadAhead(std::unique_ptr<CHeaderWalk> walk, std::size_t window = 64);
+  // The headers' classes keep members in `detail`.
+  static constexpr std::size_t kDefaultWindow = 64;
+
+  explicit CReadAhead(std::unique_ptr<CHeaderWalk> walk, std::size_t window = kDefaultWindow,
+                      CMemberDetail detail = CMemberDetail::kRecords);
   CReadAhead(const CReadAhead&) = delete;
   CReadAhead& operator=(const CReadAhead&) = delete;
   // Stops the second thread and waits for it.
@@ -72,6 +76,7 @@ class CReadAhead : public CHeaderSource {
 
   std::unique_ptr<CHeaderWalk> m_walk;
   const std::size_t m_window;
+  const CMemberDetail m_detail;
   CHeaderReader m_reader;  // the calling thread's
   bool m_lastHadText = false;  // of the load's last Read
 

@@ -13,6 +13,8 @@ class CRecordSink {
  public:
   virtual ~CRecordSink() = default;
   virtual void Take(std::vector<std::unique_ptr<CClassInfo>> records) = 0;
+  // How much of the members the sink looks at.
+  virtual CMemberDetail MemberDetail() const { return CMemberDetail::kRecords; }
 };
 
 }  // namespace varnwick

@@ -25,7 +25,7 @@ void CClassListing::Take(std::vector<std::unique_ptr<CClassInfo>> records) {
     text += '\t';
     text += record->m_strName;
     text += '\t';
-    AppendNumber(text, record->m_pMembers.size());
+    AppendNumber(text, record->MemberCount());
     text += '\t';
     text += record->m_strFile;
     text += '\n';

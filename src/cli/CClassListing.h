@@ -17,6 +17,7 @@ namespace varnwick {
 class CClassListing : public CRecordSink {
  public:
   void Take(std::vector<std::unique_ptr<CClassInfo>> records) override;
+  CMemberDetail MemberDetail() const override { return CMemberDetail::kCount; }
   void Write(std::ostream& out) const;
 
  private:

@@ -70,15 +70,17 @@ bool CClassInfo::LoadFromFile(std::string& text) {
   return LoadFromText(text);
 }
 
-bool CClassInfo::LoadFromText(std::string_view text) {
+bool CClassInfo::LoadFromText(std::string_view text, CMemberDetail detail) {
   m_strName.clear();
-  Parse(text);
+  Parse(text, detail);
   return !m_strName.empty();
 }
 
-void CClassInfo::Parse(std::string_view text) {
+void CClassInfo::Parse(std::string_view text, CMemberDetail detail) {
   m_strBase.clear();
   m_strRest = {};
+  m_nCountedMembers = 0;
+  const bool records = detail == CMemberDetail::kRecords;
   bool dialogData = false;
   bool classFound = false;
   bool inStruct = false;
@@ -99,13 +101,17 @@ void CClassInfo::Parse(std::string_view text) {
         return;
       }
       ReadClassHead(line, *this);
-      className = m_strName;
+      if (records) className = m_strName;
       classFound = true;
       inStruct = false;
       continue;
     }
     if (classFound && !line.empty() && !inStruct && !scan.HasNonDeclarationMark(line)) {
-      ReadDeclaration(line, dialogData, className, m_pMembers);
+      if (records) {
+        ReadDeclaration(line, dialogData, className, m_pMembers);
+      } else {
+        m_nCountedMembers += CountDeclarators(line);
+      }
     }
   }
 }

@@ -158,30 +158,26 @@ bool PointerKeepsState(std::string_view type, const std::string& className) {
          Contains(className, "Doc");
 }
 
-}  // namespace
-
-int TypeCheckState(std::string_view type, bool inDialogData) {
-  const TypeWords words = ScanTypeWords(type);
-  int state = kCheckGenerate;
-  if (words.listAfterStart && type != "CImageList") state = kCheckList;
-  if (type == "CFont" || type == "CImageList" || words.control) state = kCheckSkip;
-  if (inDialogData && type.starts_with('C') && !words.string) state = kCheckSkip;
-  return state;
-}
-
-void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className,
-                     std::vector<std::unique_ptr<CMemberInfo>>& members) {
+// A declaration line split into its type and declarators; the marks gather "*" as the
+// declarators are read, so a pointer declarator makes the ones after it pointers too.
+struct DeclarationParts {
   LineMarks marks;
-  line = TakeQualifiers(TrimLeft(line), marks);
+  std::string_view type;
+};
+
+// Calls `take(declarator, parts)` for each declarator of `line` that names a member, in order.
+template <class Take>
+void ReadDeclarators(std::string_view line, Take take) {
+  DeclarationParts parts;
+  line = TakeQualifiers(TrimLeft(line), parts.marks);
   const CLineBytes bytes(line);
   const std::optional<std::size_t> split = SplitPoint(line, bytes);
   if (!split) return;
   std::string_view type = Trim(line.substr(0, *split));
   std::string_view declarators = Trim(line.substr(*split));
-  if (type.ends_with('*')) marks.pointer = true;
-  type = StripChar(type, '*');
-  int state = TypeCheckState(type, inDialogData);
-  if (DeclaresNothing(type, declarators, bytes)) return;
+  if (type.ends_with('*')) parts.marks.pointer = true;
+  parts.type = StripChar(type, '*');
+  if (DeclaresNothing(parts.type, declarators, bytes)) return;
 
   bool last = false;
   while (!last) {
@@ -195,24 +191,50 @@ void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText
       last = true;
     }
     declarator = Trim(declarator);
-    if (bytes.Holds(declarator, CLineBytes::kStar)) marks.pointer = true;
+    if (bytes.Holds(declarator, CLineBytes::kStar)) parts.marks.pointer = true;
     declarator = TrimLeft(StripChar(declarator, '*'));
     // A declarator with a blank is not a plain name ("long m_n" of "unsigned long m_n"); an
     // empty one ("int ,m_a;") names nothing.
     if (declarator.empty() || bytes.Holds(declarator, CLineBytes::kBlankOrTab)) continue;
-    if (state != kCheckList && marks.pointer && !PointerKeepsState(type, className)) state = kCheckSkip;
+    take(declarator, parts);
+  }
+}
 
-    std::unique_ptr<CMemberInfo> member(new CMemberInfo(declarator, type, className));
-    member->m_bPointer = marks.pointer;
-    member->m_bStatic = marks.isStatic;
-    member->m_bConst = marks.isConst;
-    member->m_nCheckState = state;
+}  // namespace
+
+int TypeCheckState(std::string_view type, bool inDialogData) {
+  const TypeWords words = ScanTypeWords(type);
+  int state = kCheckGenerate;
+  if (words.listAfterStart && type != "CImageList") state = kCheckList;
+  if (type == "CFont" || type == "CImageList" || words.control) state = kCheckSkip;
+  if (inDialogData && type.starts_with('C') && !words.string) state = kCheckSkip;
+  return state;
+}
+
+std::size_t CountDeclarators(std::string_view line) {
+  std::size_t count = 0;
+  ReadDeclarators(line, [&count](std::string_view, const DeclarationParts&) { ++count; });
+  return count;
+}
+
+void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className,
+                     std::vector<std::unique_ptr<CMemberInfo>>& members) {
+  std::optional<int> state;
+  ReadDeclarators(line, [&](std::string_view declarator, const DeclarationParts& parts) {
+    if (!state) state = TypeCheckState(parts.type, inDialogData);
+    if (*state != kCheckList && parts.marks.pointer && !PointerKeepsState(parts.type, className)) state = kCheckSkip;
+
+    std::unique_ptr<CMemberInfo> member(new CMemberInfo(declarator, parts.type, className));
+    member->m_bPointer = parts.marks.pointer;
+    member->m_bStatic = parts.marks.isStatic;
+    member->m_bConst = parts.marks.isConst;
+    member->m_nCheckState = *state;
     member->m_bDialog = inDialogData;
     // A class with members mostly has a few dozen: the list starts with room for some, rather
     // than growing through one, two, four and eight.
     if (members.capacity() == 0) members.reserve(kFirstMembers);
     members.push_back(std::move(member));
-  }
+  });
 }
 
 }  // namespace varnwick

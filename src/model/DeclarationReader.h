@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,9 @@ namespace varnwick {
 // `className` is the class's name, shared by the members.
 void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className,
                      std::vector<std::unique_ptr<CMemberInfo>>& members);
+
+// The number of member records ReadDeclaration would make of `line`.
+std::size_t CountDeclarators(std::string_view line);
 
 // The check state a member of type `type` starts with, before the pointer rule.
 int TypeCheckState(std::string_view type, bool inDialogData);

@@ -28,9 +28,18 @@ std::vector<MemberView> Members(const CClassInfo& record) {
   return members;
 }
 
+// Every parse here runs twice: a count-only parse (what the class listing uses) must find the same
+// class, the same number of members and the same rest as the parse that makes the records.
 std::vector<MemberView> ParseMembers(const std::string& text) {
   CClassInfo record;
   EXPECT_TRUE(record.LoadFromText(text)) << text;
+  CClassInfo counted;
+  EXPECT_TRUE(counted.LoadFromText(text, CMemberDetail::kCount)) << text;
+  EXPECT_TRUE(counted.m_pMembers.empty());
+  EXPECT_EQ(counted.MemberCount(), record.m_pMembers.size()) << text;
+  EXPECT_EQ(counted.m_strName, record.m_strName);
+  EXPECT_EQ(counted.m_strBase, record.m_strBase);
+  EXPECT_EQ(counted.m_strRest.data(), record.m_strRest.data());
   return Members(record);
 }
 
