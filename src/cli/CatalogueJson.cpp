@@ -1,5 +1,6 @@
 #include "CatalogueJson.h"
 
+#include <nlohmann/json.hpp>
 #include <string_view>
 #include <unordered_map>
 
