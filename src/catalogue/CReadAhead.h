@@ -27,10 +27,10 @@ namespace varnwick {
 // the very records, messages and failures a serial load would.
 class CReadAhead : public CHeaderSource {
  public:
-  // At most about `window` headers are listed but not yet asked for.
-  // The headers' classes keep members in `detail`.
   static constexpr std::size_t kDefaultWindow = 64;
 
+  // At most about `window` headers are listed but not yet asked for. The classes read keep their
+  // members in `detail`.
   explicit CReadAhead(std::unique_ptr<CHeaderWalk> walk, std::size_t window = kDefaultWindow,
                       CMemberDetail detail = CMemberDetail::kRecords);
   CReadAhead(const CReadAhead&) = delete;
