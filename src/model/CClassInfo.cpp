@@ -1,5 +1,6 @@
 #include "CClassInfo.h"
 
+#include "CRecordPool.h"
 #include "DeclarationReader.h"
 #include "HeaderFile.h"
 #include "LineScan.h"
@@ -61,6 +62,10 @@ std::string_view ReadComment(std::string_view line, std::size_t comment, bool& d
 }
 
 }  // namespace
+
+void* CClassInfo::operator new(std::size_t size) { return NewRecord<CClassInfo>(size); }
+
+void CClassInfo::operator delete(void* record, std::size_t size) noexcept { DeleteRecord<CClassInfo>(record, size); }
 
 bool CClassInfo::LoadFromFile(std::string& text) {
   if (m_strFile.empty()) return false;

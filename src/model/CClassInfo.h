@@ -22,6 +22,10 @@ class CClassInfo {
   CClassInfo& operator=(const CClassInfo&) = delete;
   virtual ~CClassInfo() = default;
 
+  // Records come from a pool of same-sized slots, as member records do; see CRecordPool.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* record, std::size_t size) noexcept;
+
   // Reads the header named by m_strFile into `text` and parses its first class; m_strRest then
   // views into `text`. False when the file does not exist or holds no class head.
   // Throws CFileTooLarge for a header over kMaxHeaderBytes.

@@ -6,25 +6,9 @@
 
 namespace varnwick {
 
-// Under AddressSanitizer every record gets its own allocation, so a use after free is still seen.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kPoolRecords = false;
-#else
-constexpr bool kPoolRecords = true;
-#endif
+void* CMemberInfo::operator new(std::size_t size) { return NewRecord<CMemberInfo>(size); }
 
-void* CMemberInfo::operator new(std::size_t size) {
-  if (kPoolRecords && size == sizeof(CMemberInfo)) return CRecordPool<CMemberInfo>::Allocate();
-  return ::operator new(size);
-}
-
-void CMemberInfo::operator delete(void* record, std::size_t size) noexcept {
-  if (kPoolRecords && size == sizeof(CMemberInfo)) {
-    CRecordPool<CMemberInfo>::Free(record);
-  } else {
-    ::operator delete(record);
-  }
-}
+void CMemberInfo::operator delete(void* record, std::size_t size) noexcept { DeleteRecord<CMemberInfo>(record, size); }
 
 std::string CMemberInfo::LineText() const {
   std::string text = m_strType;

@@ -11,8 +11,8 @@ namespace varnwick {
 // Hands out a fresh block of `bytes` that lives as long as the process (see CRecordPool).
 char* KeepBlock(std::size_t bytes);
 
-// Slots the size of one record type, cut from large blocks: a header yields thousands of member
-// records, and one malloc with its bookkeeping for each is a good part of both the parse time and
+// Slots the size of one record type, cut from large blocks: a tree of headers yields thousands of
+// class and member records, and one malloc with its bookkeeping for each is a good part of both the parse time and
 // the memory a loaded tree holds. A freed slot goes on the freeing thread's own list, so records
 // made on one thread may be freed on another without a lock; a thread that frees more than it
 // makes (records read ahead by another thread) passes its surplus, a batch at a time, to a depot
@@ -106,5 +106,28 @@ class CRecordPool {
 
   static inline thread_local Slots t_slots;
 };
+
+// Under AddressSanitizer every record gets its own allocation, so a use after free is still seen.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kPoolRecords = false;
+#else
+inline constexpr bool kPoolRecords = true;
+#endif
+
+// A record type's operator new and delete: a slot of its pool, or the heap for a larger derived type.
+template <class Record>
+void* NewRecord(std::size_t size) {
+  if (kPoolRecords && size == sizeof(Record)) return CRecordPool<Record>::Allocate();
+  return ::operator new(size);
+}
+
+template <class Record>
+void DeleteRecord(void* record, std::size_t size) noexcept {
+  if (kPoolRecords && size == sizeof(Record)) {
+    CRecordPool<Record>::Free(record);
+  } else {
+    ::operator delete(record);
+  }
+}
 
 }  // namespace varnwick
