@@ -12,11 +12,12 @@ namespace varnwick {
 char* KeepBlock(std::size_t bytes);
 
 // Slots the size of one record type, cut from large blocks: a tree of headers yields thousands of
-// class and member records, and one malloc with its bookkeeping for each is a good part of both the parse time and
-// the memory a loaded tree holds. A freed slot goes on the freeing thread's own list, so records
-// made on one thread may be freed on another without a lock; a thread that frees more than it
-// makes (records read ahead by another thread) passes its surplus, a batch at a time, to a depot
-// that the threads short of slots take from before they cut new ones. Blocks are never given back.
+// class and member records, and one malloc with its bookkeeping for each is a good part of both the
+// parse time and the memory a loaded tree holds. A freed slot goes on the freeing thread's own
+// list, so records made on one thread may be freed on another without a lock; a thread that frees
+// more than it makes (records read ahead by another thread) passes its surplus, a batch at a time,
+// to a depot that the threads short of slots take from before they cut new ones. Blocks are never
+// given back.
 template <class Record>
 class CRecordPool {
  public:
