@@ -1,5 +1,7 @@
 #include "CUNCIterator.h"
 
+#include "WildcardMatch.h"
+
 namespace varnwick {
 
 namespace {
@@ -36,6 +38,10 @@ bool CUNCIterator::Start(bool bIncludeFiles, bool bIncludeDirectories, bool bRec
   End();
   m_spec = m_current;
   m_matchBaseValid = false;
+  m_bListOnce = m_bRecursive && !m_bDirectoriesLast && m_current.Actor().SearchesByWildcardMatch();
+  m_pattern = m_spec.File();
+  m_nextMatch = 0;
+  m_levelMatched = false;
   if (m_bRecursive && m_bDirectoriesLast) {
     // The deepest first subdirectory is listed before anything else.
     PushFrame(m_spec, {});
@@ -64,10 +70,8 @@ bool CUNCIterator::End() {
 }
 
 bool CUNCIterator::FindNext() {
-  CUNCActor& actor = m_current.Actor();
   for (;;) {
-    const UNCResult result = m_handle != nullptr ? actor.FindNext(m_handle, &m_findData)
-                                                 : actor.FindFirst(m_spec, &m_handle, &m_findData);
+    const UNCResult result = NextMatch();
     m_current.SetLastResult(result);
     if (UNCFailed(result)) {
       const std::string directory = m_bRecursive ? NextDirectory() : std::string();
@@ -78,6 +82,8 @@ bool CUNCIterator::FindNext() {
       CloseSearch(m_current, m_handle);
       m_spec.DirectoryRef() = directory;
       m_matchBaseValid = false;
+      m_nextMatch = 0;
+  m_levelMatched = false;
       continue;
     }
     if (Accept(m_findData)) {
@@ -86,6 +92,61 @@ bool CUNCIterator::FindNext() {
     }
   }
   return !UNCFailed(m_current.LastResult());
+}
+
+UNCResult CUNCIterator::NextMatch() {
+  CUNCActor& actor = m_current.Actor();
+  if (!m_bListOnce) {
+    return m_handle != nullptr ? actor.FindNext(m_handle, &m_findData) : actor.FindFirst(m_spec, &m_handle, &m_findData);
+  }
+  const CUNCSearchFrame& level = ListedLevel();
+  if (UNCFailed(level.listResult)) return level.listResult;
+  while (m_nextMatch < level.entries.size()) {
+    const CUNCFindData& entry = level.entries[m_nextMatch++];
+    if (WildcardMatch(m_pattern, entry.name)) {
+      m_findData = entry;
+      m_levelMatched = true;
+      return kUNCOk;
+    }
+  }
+  // As the actor's own search answers: nothing matched at all, or nothing more.
+  return m_levelMatched ? kUNCNoMoreFiles : kUNCNotFound;
+}
+
+// The root's frame is made here, before the first match; a subdirectory's frame was made when the
+// walk entered it. Either way it is the newest one.
+CUNCSearchFrame& CUNCIterator::ListedLevel() {
+  if (m_stack.empty()) PushFrame(m_spec, {});
+  CUNCSearchFrame& level = *m_stack.back();
+  if (!level.listed) ListLevel(level);
+  return level;
+}
+
+void CUNCIterator::ListLevel(CUNCSearchFrame& frame) {
+  CUNCActor& actor = m_current.Actor();
+  frame.listed = true;
+  CUNCFindHandle handle = nullptr;
+  CUNCFindData entry;
+  UNCResult result = actor.FindFirst(frame.path, &handle, &entry);
+  frame.listResult = result;
+  while (!UNCFailed(result)) {
+    frame.entries.push_back(std::move(entry));
+    result = actor.FindNext(handle, &entry);
+  }
+  CloseSearch(m_current, handle);
+}
+
+UNCResult CUNCIterator::NextEntry(CUNCSearchFrame& frame) {
+  CUNCActor& actor = m_current.Actor();
+  if (!frame.listed) {
+    return frame.handle != nullptr ? actor.FindNext(frame.handle, &frame.data)
+                                   : actor.FindFirst(frame.path, &frame.handle, &frame.data);
+  }
+  if (UNCFailed(frame.listResult)) return frame.listResult;
+  if (frame.nextEntry == frame.entries.size()) return kUNCNoMoreFiles;
+  // The level's matches were all taken before its subdirectories are looked for.
+  frame.data = std::move(frame.entries[frame.nextEntry++]);
+  return kUNCOk;
 }
 
 void CUNCIterator::StandOnMatch() {
@@ -115,12 +176,9 @@ std::string CUNCIterator::NextDirectory() {
     if (m_bDirectoriesLast) return {};
     PushFrame(m_spec, {});
   }
-  CUNCActor& actor = m_current.Actor();
   CUNCSearchFrame* frame = m_stack.back().get();
   for (;;) {
-    const UNCResult result = frame->handle != nullptr
-                                 ? actor.FindNext(frame->handle, &frame->data)
-                                 : actor.FindFirst(frame->path, &frame->handle, &frame->data);
+    const UNCResult result = NextEntry(*frame);
     m_current.SetLastResult(result);
     if (UNCFailed(result)) {
       if (m_bDirectoriesLast) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -9,11 +11,16 @@
 
 namespace varnwick {
 
-// One open subdirectory search of a recursive walk.
+// One open subdirectory search of a recursive walk. When the walk lists each folder once, the
+// frame holds the folder's whole listing instead of a search handle.
 struct CUNCSearchFrame {
   CUNCPath path;
   CUNCFindHandle handle = nullptr;
   CUNCFindData data;
+  bool listed = false;
+  UNCResult listResult = kUNCOk;
+  std::vector<CUNCFindData> entries;
+  std::size_t nextEntry = 0;  // the next entry to look at for a subdirectory
 };
 
 // Walks the entries that match a pattern such as "/src/*.h", optionally descending into
@@ -38,6 +45,13 @@ class CUNCIterator {
 
  private:
   bool FindNext();
+  // The next match of the current level's search, or the failure that ends it.
+  UNCResult NextMatch();
+  // The next entry of a frame's subdirectory search.
+  UNCResult NextEntry(CUNCSearchFrame& frame);
+  // The current level's frame, its folder listed.
+  CUNCSearchFrame& ListedLevel();
+  void ListLevel(CUNCSearchFrame& frame);
   void StandOnMatch();
   bool Accept(const CUNCFindData& data) const;
   std::string NextDirectory();
@@ -57,6 +71,12 @@ class CUNCIterator {
   bool m_bIncludeDirectories = false;
   bool m_bRecursive = false;
   bool m_bDirectoriesLast = false;
+  // A recursive walk would list every folder twice, once for its matches and once for its
+  // subdirectories; where the actor allows, it lists each once (see ListedLevel).
+  bool m_bListOnce = false;
+  std::string m_pattern;        // the spec's file part, matched against a level's listing
+  std::size_t m_nextMatch = 0;  // in the current level's listing
+  bool m_levelMatched = false;
 };
 
 }  // namespace varnwick

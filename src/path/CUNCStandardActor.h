@@ -34,6 +34,10 @@ class CUNCActor {
   virtual UNCResult FindFirst(CUNCPath path, CUNCFindHandle* handle, CUNCFindData* data) = 0;
   virtual UNCResult FindNext(CUNCFindHandle handle, CUNCFindData* data) = 0;
   virtual UNCResult FindClose(CUNCFindHandle handle) = 0;
+  // True when a search finds exactly those entries of a search for every entry ("*.*") whose
+  // names WildcardMatch accepts, in the same order. A recursive walk then lists each folder once
+  // and picks the pattern's matches from that listing itself.
+  virtual bool SearchesByWildcardMatch() const { return false; }
 };
 
 // The actor of the platform the program runs on. On POSIX both separators become "/" before a
@@ -47,6 +51,7 @@ class CUNCStandardActor : public CUNCActor {
   UNCResult FindFirst(CUNCPath path, CUNCFindHandle* handle, CUNCFindData* data) override;
   UNCResult FindNext(CUNCFindHandle handle, CUNCFindData* data) override;
   UNCResult FindClose(CUNCFindHandle handle) override;
+  bool SearchesByWildcardMatch() const override;
 };
 
 // Maps an errno value to the result code the Windows system gives for the same condition.

@@ -127,6 +127,9 @@ UNCResult CUNCStandardActor::Qualify(CUNCPath& path) {
   return kUNCOk;
 }
 
+// The listing is filtered with WildcardMatch here and nowhere else.
+bool CUNCStandardActor::SearchesByWildcardMatch() const { return true; }
+
 UNCResult CUNCStandardActor::Exists(CUNCPath path, bool* exists) {
   bool found = false;
   UNCResult result = kUNCOk;

@@ -49,6 +49,9 @@ UNCResult CUNCStandardActor::Qualify(CUNCPath& path) {
   return kUNCOk;
 }
 
+// The system matches the pattern against short names too, so a filtered listing could differ.
+bool CUNCStandardActor::SearchesByWildcardMatch() const { return false; }
+
 UNCResult CUNCStandardActor::Exists(CUNCPath path, bool* exists) {
   if (exists != nullptr) *exists = false;
   const std::string text = path.GetFull();

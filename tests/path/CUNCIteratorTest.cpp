@@ -78,6 +78,21 @@ TEST_F(CUNCIteratorTest, LinkLoopsAreReportedButNotEntered) {
   EXPECT_EQ(Walk("*", {true, true, true, true}).size(), 12u);
 }
 
+// A recursive walk lists each folder once for both its matches and its subfolders; a level with
+// no match at all must still be descended from, and a subfolder that matches is both.
+TEST_F(CUNCIteratorTest, RecursiveWalkTakesMatchesAndSubfoldersFromTheSameListing) {
+  m_temp.File("sub/deep/x.txt");
+  EXPECT_EQ(Walk("*.txt", {true, false, true, false}), (Matches{"notes.txt", "sub/deep/x.txt"}));
+  EXPECT_EQ(Walk("*.cpp", {true, false, true, false}), Matches{});
+  EXPECT_EQ(Walk("*", {true, true, true, false}),
+            (Matches{"B.h", "a.h", "inc.h/", "loop/", "notes.txt", "sub/", "zz/", "sub/c.h", "sub/deep/",
+                     "sub/up/", "sub/deep/d.h", "sub/deep/x.txt", "zz/e.h"}));
+
+  CUNCIterator missing(m_temp / "none/*.h", true);
+  EXPECT_FALSE(missing.Start(true, false, true, false));
+  EXPECT_EQ(missing.Current().LastResult(), kUNCNotFound);
+}
+
 TEST_F(CUNCIteratorTest, AdvanceAnswersThePositionItLeaves) {
   CUNCIterator walk(m_temp / "*.h", true);
   ASSERT_TRUE(walk.Start(true, false, false, false));
