@@ -2,10 +2,11 @@
 
 #include <cstddef>
 #include <ostream>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "CRecordSink.h"
+#include "CTextBlock.h"
 
 namespace varnwick {
 
@@ -22,9 +23,9 @@ class CClassListing : public CRecordSink {
 
  private:
   // The block with room for at least `bytes` more.
-  std::string& BlockFor(std::size_t bytes);
+  CTextBlock& BlockFor(std::size_t bytes);
 
-  std::vector<std::string> m_blocks;
+  std::vector<CTextBlock> m_blocks;
   std::size_t m_count = 0;
 };
 

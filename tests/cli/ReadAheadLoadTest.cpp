@@ -128,7 +128,10 @@ TEST(ClassListingTest, LinesOfEveryLengthComeOutWholeAndInOrder) {
   CClassListing listing;
   std::string expected;
   std::size_t index = 0;
-  for (std::size_t length : {10, 100'000, 200'000, 5, 300'000, 262'100, 1, 70'000}) {
+  // Lines that share a block, fill one to within a few bytes, cross into the next, outgrow one.
+  constexpr std::size_t kBlock = CTextBlock::kHugeBytes;
+  for (std::size_t length : {std::size_t{10}, kBlock / 3, kBlock / 2, std::size_t{5}, kBlock + 300, kBlock - 150,
+                             std::size_t{1}, std::size_t{70'000}}) {
     std::vector<std::unique_ptr<CClassInfo>> records;
     for (int copy = 0; copy < 2; ++copy) {
       auto record = std::make_unique<CClassInfo>();
