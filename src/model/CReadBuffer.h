@@ -14,7 +14,9 @@ class CReadBuffer {
   // Room for `size` bytes; what the buffer held before is lost.
   char* Room(std::size_t size) {
     if (size > m_capacity) {
-      // Doubling from 64 KB: a few steps reach the largest header a folder holds.
+      // The first room takes the largest header at once. The system maps its pages only as a
+      // read reaches them, so a small header costs no more memory than a small room would, and a
+      // large one is not read into smaller rooms first and copied from each into the next.
       std::size_t capacity = m_capacity == 0 ? kFirstCapacity : m_capacity;
       while (capacity < size) capacity *= 2;
       m_bytes = std::make_unique_for_overwrite<char[]>(capacity);
@@ -38,7 +40,7 @@ class CReadBuffer {
   std::string_view View(std::size_t size) const { return {m_bytes.get(), size}; }
 
  private:
-  static constexpr std::size_t kFirstCapacity = 64 * 1024;
+  static constexpr std::size_t kFirstCapacity = 1024 * 1024;
 
   std::unique_ptr<char[]> m_bytes;
   std::size_t m_capacity = 0;
