@@ -61,8 +61,9 @@ CReadAhead::~CReadAhead() {
 }
 
 // The window is filled, and this thread reads from its far end while the load works from its near
-// end; once the two meet, it waits until the load has used up half the window and then fills it
-// again, so that the threads seldom wake each other.
+// end. Once the two meet, it lists on rather than sit idle, up to the limit of the load's own look
+// ahead; only then does it wait, until the load has used up all but half the window, so that the
+// threads seldom wake each other.
 void CReadAhead::Help() {
   CHeaderReader reader(m_detail);
   std::unique_lock<std::mutex> lock(m_mutex);
@@ -74,6 +75,8 @@ void CReadAhead::Help() {
       ListOne(lock);
     } else if (const TaskPtr task = LastWaiting()) {
       ReadTask(lock, *task, reader);
+    } else if (CanList()) {
+      ListOne(lock);
     } else {
       m_helperWake.wait(lock);
     }
@@ -123,6 +126,8 @@ bool CReadAhead::ListOne(std::unique_lock<std::mutex>& lock) {
   m_helperWake.notify_one();
   return listed;
 }
+
+bool CReadAhead::CanList() const { return !m_walkOver && !m_listing && m_tasks.size() < 2 * m_window; }
 
 bool CReadAhead::ListOrWait(std::unique_lock<std::mutex>& lock) {
   if (m_walkOver || m_tasks.size() >= 2 * m_window) return false;
@@ -177,9 +182,11 @@ std::vector<std::unique_ptr<CClassInfo>> CReadAhead::Read(const std::string& pat
         lock.unlock();
         return Result(*task);
       }
-      // The second thread is reading it: read another one meanwhile, or wait.
+      // The second thread is reading it: read or list another one meanwhile, or wait.
       if (const TaskPtr other = FirstWaiting()) {
         ReadTask(lock, *other, m_reader);
+      } else if (CanList()) {
+        ListOne(lock);
       } else {
         m_loadWake.wait(lock);
       }
