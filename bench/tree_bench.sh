@@ -4,6 +4,10 @@
 # largest peak RSS of each tool. "floor" lists and reads the same headers on two threads without
 # parsing them: what the reading alone costs on this machine.
 #
+# A tool that knows --recursive gets the tree's root, as a user types it and as Ctags gets it (-R);
+# its NAME-folders row names every folder of the tree instead, as a tool without --recursive is
+# run. Starting a program with 1,750 arguments costs the shell itself about 15 ms.
+#
 #   bench/tree_bench.sh [-b BUILD] [-t TREE] [-r RUNS] [-c NAME=CLI]...
 #
 # Each -c adds a command-line tool to time beside the build's own (e.g. an older build, to put
@@ -39,10 +43,17 @@ find "$tree" -type f -name '*.h' -print0 | xargs -0 cat >/dev/null  # warm the p
 declare -A best rss commands
 names=()
 add_tool() { names+=("$1"); commands[$1]=$2; best[$1]=999999; rss[$1]=0; }
-for cli in "${clis[@]}"; do add_tool "${cli%%=*}" "${cli#*=} classes \"\${folders[@]}\""; done
+for cli in "${clis[@]}"; do
+  name=${cli%%=*} program=${cli#*=}
+  if "$program" classes --help 2>&1 | grep -q -- --recursive; then
+    add_tool "$name" "$program classes -r \"$tree\""
+    name=$name-folders
+  fi
+  add_tool "$name" "$program classes \"\${folders[@]}\""
+done
 # The floor: the same headers listed and read on two threads without parsing.
 floor="$build/bin/varnwick-bench-read-floor"
-[ -x "$floor" ] && add_tool floor "$floor \"\${folders[@]}\""
+[ -x "$floor" ] && add_tool floor "$floor -r \"$tree\""
 add_tool ctags "ctags --languages=C++ --langmap=C++:+.h --kinds-C++=+m -f - -R \"$tree\""
 add_tool wc "wc -l --files0-from=\"$work/files0\""
 
@@ -65,9 +76,9 @@ done
 
 printf '%s headers, %s bytes, %s folders; best of %s runs\n' "$(tr -cd '\0' <"$work/files0" | wc -c)" \
   "$(xargs -0 cat <"$work/files0" | wc -c)" "${#folders[@]}" "$runs"
-printf '%-12s %9s %9s %10s %10s %9s\n' tool ms "peak MB" "vs ctags" "vs wc" lines
+printf '%-16s %9s %9s %10s %10s %9s\n' tool ms "peak MB" "vs ctags" "vs wc" lines
 for name in "${names[@]}"; do
   awk -v n="$name" -v ms="${best[$name]}" -v kb="${rss[$name]}" -v c="${best[ctags]}" -v w="${best[wc]}" \
       -v lines="$(wc -l <"$work/out.$name")" \
-      'BEGIN { printf "%-12s %9d %9.1f %9.1fx %9.2fx %9d\n", n, ms, kb / 1024, c / (ms ? ms : 1), ms / (w ? w : 1), lines }'
+      'BEGIN { printf "%-16s %9d %9.1f %9.1fx %9.2fx %9d\n", n, ms, kb / 1024, c / (ms ? ms : 1), ms / (w ? w : 1), lines }'
 done
