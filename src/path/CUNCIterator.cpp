@@ -83,7 +83,7 @@ bool CUNCIterator::FindNext() {
       m_spec.DirectoryRef() = directory;
       m_matchBaseValid = false;
       m_nextMatch = 0;
-  m_levelMatched = false;
+      m_levelMatched = false;
       continue;
     }
     if (Accept(m_findData)) {
