@@ -14,9 +14,7 @@ class CReadBuffer {
   // Room for `size` bytes; what the buffer held before is lost.
   char* Room(std::size_t size) {
     if (size > m_capacity) {
-      // The first room takes the largest header at once. The system maps its pages only as a
-      // read reaches them, so a small header costs no more memory than a small room would, and a
-      // large one is not read into smaller rooms first and copied from each into the next.
+      // Doubling from 64 KB: a few steps reach the largest header a folder holds.
       std::size_t capacity = m_capacity == 0 ? kFirstCapacity : m_capacity;
       while (capacity < size) capacity *= 2;
       m_bytes = std::make_unique_for_overwrite<char[]>(capacity);
@@ -40,7 +38,7 @@ class CReadBuffer {
   std::string_view View(std::size_t size) const { return {m_bytes.get(), size}; }
 
  private:
-  static constexpr std::size_t kFirstCapacity = 1024 * 1024;
+  static constexpr std::size_t kFirstCapacity = 64 * 1024;
 
   std::unique_ptr<char[]> m_bytes;
   std::size_t m_capacity = 0;

@@ -66,8 +66,8 @@ FileBytesResult ReadFileBytes(const std::string& path, std::size_t maxBytes, CRe
   const FileDescriptor file(::open(SystemPath(path, converted), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) return FileBytesResult::kUnreadable;
   // One byte past the limit is asked for, so a file over it shows without measuring the file:
-  // a header takes an open, one read and a close. The buffer's first room holds the header limit
-  // and one byte more; it grows only for a caller with a larger limit.
+  // most headers take an open, one read and a close. The buffer grows only for a file that fills
+  // it, so a small header never claims room for the whole limit.
   const std::size_t limit = maxBytes + 1;
   std::size_t want = std::min(buffer.Capacity(), limit);
   std::size_t done = 0;
