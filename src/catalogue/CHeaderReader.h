@@ -18,6 +18,10 @@ class CHeaderReader : public CHeaderSource {
  public:
   explicit CHeaderReader(CMemberDetail detail = CMemberDetail::kRecords) : m_detail(detail) {}
   void SetMemberDetail(CMemberDetail detail) { m_detail = detail; }
+  // Room for the largest header at once, for a reader that reads header after header: its buffer
+  // is then never regrown and copied part way through a tree. The system maps the room's pages
+  // only as reads reach them, so small headers cost no more memory.
+  void MakeRoomForLargest() { m_buffer.Room(kMaxHeaderBytes + 1); }
 
   std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) override;
   bool LastReadHadText() const override { return m_hadText; }

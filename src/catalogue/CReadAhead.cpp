@@ -49,7 +49,9 @@ CReadAhead::CReadAhead(std::unique_ptr<CHeaderWalk> walk, std::size_t window, CM
       m_window(window == 0 ? 1 : window),
       m_detail(detail),
       m_reader(detail),
-      m_helper([this] { Help(); }) {}
+      m_helper([this] { Help(); }) {
+  m_reader.MakeRoomForLargest();
+}
 
 CReadAhead::~CReadAhead() {
   {
@@ -66,6 +68,7 @@ CReadAhead::~CReadAhead() {
 // threads seldom wake each other.
 void CReadAhead::Help() {
   CHeaderReader reader(m_detail);
+  reader.MakeRoomForLargest();
   std::unique_lock<std::mutex> lock(m_mutex);
   bool filling = true;
   while (!m_stop) {
