@@ -74,7 +74,7 @@ void CReadAhead::Help() {
   while (!m_stop) {
     if (m_tasks.size() <= m_window / 2) filling = true;
     if (filling && m_tasks.size() >= m_window) filling = false;
-    if (filling && !m_walkOver && !m_listing) {
+    if (filling && CanList()) {
       ListOne(lock);
     } else if (const TaskPtr task = LastWaiting()) {
       ReadTask(lock, *task, reader);
@@ -130,10 +130,12 @@ bool CReadAhead::ListOne(std::unique_lock<std::mutex>& lock) {
   return listed;
 }
 
-bool CReadAhead::CanList() const { return !m_walkOver && !m_listing && m_tasks.size() < 2 * m_window; }
+bool CReadAhead::LookedTooFar() const { return m_tasks.size() >= 2 * m_window; }
+
+bool CReadAhead::CanList() const { return !m_walkOver && !m_listing && !LookedTooFar(); }
 
 bool CReadAhead::ListOrWait(std::unique_lock<std::mutex>& lock) {
-  if (m_walkOver || m_tasks.size() >= 2 * m_window) return false;
+  if (m_walkOver || LookedTooFar()) return false;
   if (m_listing) {
     m_loadWake.wait(lock);
   } else {

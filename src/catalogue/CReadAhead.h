@@ -62,8 +62,10 @@ class CReadAhead : public CHeaderSource {
   // Lists one more step, or waits for the other thread's; false when nothing more will come or
   // the load has looked too far ahead for what it wants.
   bool ListOrWait(std::unique_lock<std::mutex>& lock);
+  // The load never has more than twice the window listed ahead of it.
+  bool LookedTooFar() const;
   // Whether a step may be listed now: the walk goes on, no thread is in it, and the load has not
-  // looked further ahead than it would itself.
+  // looked too far.
   bool CanList() const;
   TaskPtr FirstWaiting() const;
   TaskPtr LastWaiting() const;
