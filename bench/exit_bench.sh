@@ -28,5 +28,5 @@ build/bin/varnwick-bench-make-tree "$tree" "$headers" $((headers / 5 + 1)) >/dev
 mapfile -d '' files < <(grep -rlZ --include='*.h' '^class ' "$tree" | LC_ALL=C sort -z)
 echo "$build/bin/varnwick on ${#files[@]} headers ($("$build/bin/varnwick-cli" classes -r "$tree" | wc -l) classes)"
 for _ in $(seq "$runs"); do
-  bash tests/ui/desktop_exit_test.sh "$build/bin/varnwick" "${files[@]}" | sed 's/^exit test: /  /'
+  bash tests/ui/qt/desktop_exit_test.sh "$build/bin/varnwick" "${files[@]}" | sed 's/^exit test: /  /'
 done

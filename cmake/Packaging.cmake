@@ -22,7 +22,7 @@ if(VARNWICK_BUILD_UI)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
   set(icon_dir ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-  install(FILES ${PROJECT_SOURCE_DIR}/src/ui/res/varnwick.svg
+  install(FILES ${PROJECT_SOURCE_DIR}/src/ui/qt/res/varnwick.svg
           DESTINATION ${icon_dir}/scalable/apps RENAME ${VARNWICK_APP_ID}.svg)
   foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${packaging_dir}/icons/varnwick-${size}.png

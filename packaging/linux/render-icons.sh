@@ -5,5 +5,5 @@
 set -e
 cd "$(dirname "$0")"
 for size in 16 22 24 32 48 64 128 256; do
-  rsvg-convert --width "$size" --height "$size" --output "icons/varnwick-$size.png" ../../src/ui/res/varnwick.svg
+  rsvg-convert --width "$size" --height "$size" --output "icons/varnwick-$size.png" ../../src/ui/qt/res/varnwick.svg
 done
