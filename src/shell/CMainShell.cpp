@@ -1,0 +1,241 @@
+#include "CMainShell.h"
+
+#include "Generation.h"
+#include "HeaderFile.h"
+#include "MessageText.h"
+#include "ShellCommands.h"
+
+namespace varnwick {
+namespace {
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
+}  // namespace
+
+CMainShell::CMainShell(CShellHost& host, CShellClock clock) : m_host(host), m_clock(std::move(clock)) {}
+
+CMainShell::~CMainShell() = default;
+
+std::string CMainShell::LoadStartupFiles(const std::vector<std::string>& files) {
+  if (files.empty()) return {};
+  // Told once the window shows, all in one box: a file manager may pass many files at once.
+  std::vector<std::string> messages;
+  for (const std::string& file : files) {
+    bool tooLarge = false;
+    if (!AddFile(file, tooLarge, &messages) && !tooLarge) messages.push_back(NoClassInformationFor(file));
+  }
+  FillClassList();
+  ShowSelectedClass();
+  return JoinLines(messages);
+}
+
+void CMainShell::RunCommand(int commandId) {
+  // A folder being read takes no other command, whichever way it comes.
+  if (IsReadingFolder()) return;
+  switch (commandId) {
+    case kCommandClassAdd: OnClassAdd(); return;
+    case kCommandClassAddDirectory: OnClassAddDirectory(CFolderDepth::kFolderOnly); return;
+    case kCommandClassAddDirectoryTree: OnClassAddDirectory(CFolderDepth::kWithSubfolders); return;
+    case kCommandClassDelete: OnClassDelete(); return;
+    case kCommandClassDeleteAll: OnClassDeleteAll(); return;
+    case kCommandClassReload: OnClassReload(); return;
+    case kCommandCheckPtrList: OnCheckPtrList(); return;
+    case kCommandAbout:
+    case kCommandAboutBox: m_host.ShowAbout(); return;
+    case kCommandHelp: m_host.ShowLegend(); return;
+    case kCommandQuit: m_host.CloseWindow(); return;
+    default: OnGenerate(commandId); return;
+  }
+}
+
+void CMainShell::Drop(const std::vector<CDroppedPath>& paths) {
+  if (IsReadingFolder()) return;
+  for (const CDroppedPath& item : paths) {
+    if (item.folder) {
+      ReadFolder(item.path, CFolderDepth::kFolderOnly);
+      continue;
+    }
+    bool tooLarge = false;
+    if (!AddFile(item.path, tooLarge) && !tooLarge) m_host.ShowMessage(NoClassInformationIn(item.path));
+  }
+  FillClassList();
+  ShowSelectedClass();
+}
+
+void CMainShell::SelectClassRow(std::optional<std::size_t> row) {
+  if (row && *row >= m_list.rows.size()) row.reset();
+  m_list.selectedRow = row;
+  // A cleared selection leaves the members shown.
+  if (const CClassInfo* record = SelectedClass()) {
+    m_members.Show(record);
+    m_host.ShowMembers();
+  }
+}
+
+void CMainShell::SetFilter(std::string_view text) {
+  m_filter = CClassFilter(text);
+  FillClassList();
+  // The grid keeps the user's ticks while the selection stays on the same class.
+  if (SelectedClass() != m_members.ShownClass()) ShowSelectedClass();
+}
+
+void CMainShell::ToggleMemberState(std::size_t gridRow) {
+  if (gridRow >= m_members.Grid().size()) return;
+  m_members.ToggleState(gridRow);
+  m_host.ShowMemberState(gridRow);
+}
+
+void CMainShell::SortMembers(int column) {
+  m_members.SortBy(column);
+  m_host.ShowMembers();
+}
+
+void CMainShell::SetCheckPtrList(bool on) { m_bCheckPtrList = on; }
+
+void CMainShell::CancelRead() {
+  if (m_read != nullptr) m_read->Cancel();
+}
+
+bool CMainShell::RequestClose(CCloseRequest request) {
+  const bool key = request == CCloseRequest::kEnter || request == CCloseRequest::kEscape;
+  if (IsReadingFolder()) {
+    // Escape stops the read; the close box and Quit close the window once it has stopped.
+    if (request == CCloseRequest::kEscape) CancelRead();
+    if (!key) {
+      CancelRead();
+      m_bCloseAfterRead = true;
+    }
+    return false;
+  }
+  // A key pressed by mistake must not lose the classes; Quit and the close box are deliberate.
+  if (key) return m_catalogue.IsEmpty() || m_host.Ask(std::string(kQuitQuestion));
+  return true;
+}
+
+const CClassInfo* CMainShell::SelectedClass() const {
+  if (!m_list.selectedRow || *m_list.selectedRow >= m_list.rows.size()) return nullptr;
+  return &m_catalogue.At(m_list.rows[*m_list.selectedRow]);
+}
+
+int CMainShell::FindMemberState(std::string_view name) const {
+  return varnwick::FindMemberState(m_members.StateRows(), name);
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+void CMainShell::OnClassAdd() {
+  const std::optional<std::string> path = m_host.ChooseHeaderFile();
+  if (!path) return;
+  bool tooLarge = false;
+  if (!AddFile(*path, tooLarge)) {
+    // An oversized header ends the command at once.
+    if (tooLarge) return;
+    m_host.ShowMessage(NoClassInformationIn(*path));
+  }
+  FillClassList();
+  ShowSelectedClass();
+}
+
+void CMainShell::OnClassAddDirectory(CFolderDepth depth) {
+  const std::optional<std::string> folder = m_host.ChooseFolder(std::string(kFolderPickerTitle));
+  if (folder) ReadFolder(*folder, depth);
+}
+
+void CMainShell::OnClassDelete() {
+  if (!m_list.selectedRow) return;
+  std::optional<CClassList> list = m_catalogue.DeleteClass(m_list, *m_list.selectedRow, m_filter);
+  if (!list) return;
+  ShowList(std::move(*list));
+  ShowSelectedClass();
+}
+
+void CMainShell::OnClassDeleteAll() {
+  m_catalogue.DeleteAll();
+  FillClassList();
+  ShowSelectedClass();
+}
+
+void CMainShell::OnClassReload() {
+  std::optional<std::size_t> before;
+  if (SelectedClass() != nullptr) before = m_list.rows[*m_list.selectedRow];
+  const CReloadReport report = m_catalogue.Reload();
+  // The same class stays selected while its header still defines it; else the refill's choice.
+  CClassList list = m_catalogue.FillClassList(m_filter);
+  if (before && report.newPositions[*before]) list.SelectRecord(*report.newPositions[*before]);
+  ShowList(std::move(list));
+  ShowSelectedClass();
+  std::vector<std::string> problems;
+  for (const CReloadProblem& problem : report.problems)
+    problems.push_back(problem.tooLarge ? FileTooLargeMessage(problem.path) : NoClassInformationIn(problem.path));
+  if (!problems.empty()) m_host.ShowMessage(JoinLines(problems));
+}
+
+void CMainShell::OnGenerate(int commandId) {
+  const GeneratorInfo* generator = FindGeneratorByCommand(commandId);
+  const CClassInfo* record = SelectedClass();
+  if (generator == nullptr || record == nullptr) return;
+  if (record != m_members.ShownClass()) {
+    m_members.Show(record);
+    m_host.ShowMembers();
+  }
+  const CGeneration result =
+      RunGenerator(generator->kind, *record, m_members.ListOrder(), m_members.StateRows(), m_bCheckPtrList);
+  if (result.tooLarge) m_host.ShowMessage(FileTooLargeMessage(*result.tooLarge));
+  if (result.text) m_host.ShowText(*result.text);
+}
+
+void CMainShell::OnCheckPtrList() {
+  m_bCheckPtrList = !m_bCheckPtrList;
+  m_host.ShowCheckPtrList();
+}
+
+// ---- Loading and showing ---------------------------------------------------------------------
+
+bool CMainShell::AddFile(const std::string& path, bool& tooLarge, std::vector<std::string>* deferredMessages) {
+  tooLarge = false;
+  try {
+    return m_catalogue.AddFile(path);
+  } catch (const CFileTooLarge& error) {
+    tooLarge = true;
+    if (deferredMessages != nullptr)
+      deferredMessages->push_back(FileTooLargeMessage(error.Path()));
+    else
+      m_host.ShowMessage(FileTooLargeMessage(error.Path()));
+    return false;
+  }
+}
+
+void CMainShell::ReadFolder(const std::string& folder, CFolderDepth depth) {
+  CFolderRead read(m_catalogue, m_list, m_filter, m_host, m_clock);
+  m_read = &read;
+  const std::optional<std::string> tooLarge = read.Run(folder, depth);
+  m_read = nullptr;
+  if (tooLarge) m_host.ShowMessage(FileTooLargeMessage(*tooLarge));
+  // After the message too: the members of the class the list selects, as after any refill.
+  ShowSelectedClass();
+  if (m_bCloseAfterRead) {
+    m_bCloseAfterRead = false;
+    m_host.CloseWindow();
+  }
+}
+
+void CMainShell::FillClassList() { ShowList(m_catalogue.FillClassList(m_filter)); }
+
+void CMainShell::ShowList(CClassList list) {
+  m_list = std::move(list);
+  m_host.ShowClassList();
+}
+
+void CMainShell::ShowSelectedClass() {
+  if (const CClassInfo* record = SelectedClass())
+    m_members.Show(record);
+  else
+    m_members.Clear();
+  m_host.ShowMembers();
+}
+
+}  // namespace varnwick

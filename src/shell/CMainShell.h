@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CCatalogue.h"
+#include "CClassFilter.h"
+#include "CFolderRead.h"
+#include "CMemberRows.h"
+#include "CShellHost.h"
+
+namespace varnwick {
+
+// A path handed to the window at once, from start-up or a drop: a header, or a folder to read.
+struct CDroppedPath {
+  std::string path;
+  bool folder = false;
+};
+
+// How the user asks the main window to close.
+enum class CCloseRequest { kQuitButton, kCloseBox, kEnter, kEscape };
+
+// The main window without its widgets: the catalogue, the filter, the class list and its
+// selection, the member rows with their check states, the pointer-list setting, and every command
+// of the menus. A front end forwards the user's commands here and paints what the shell answers
+// through its CShellHost.
+class CMainShell {
+ public:
+  explicit CMainShell(CShellHost& host, CShellClock clock = SteadyClock());
+  ~CMainShell();
+  CMainShell(const CMainShell&) = delete;
+  CMainShell& operator=(const CMainShell&) = delete;
+
+  // Loads each start-up file as Add loads a header, then shows the list. Answers what to tell the
+  // user once the window shows (one line per problem), or "" when all went well.
+  std::string LoadStartupFiles(const std::vector<std::string>& files);
+
+  // Any command of the menus, buttons and system menu (ShellCommands.h, or a generator's id).
+  // While a folder is read no command runs.
+  void RunCommand(int commandId);
+  // Files and folders dropped on the window, in their order: a header as Add, a folder as Add
+  // Directory.
+  void Drop(const std::vector<CDroppedPath>& paths);
+  // The user selected a row of the class list, or none.
+  void SelectClassRow(std::optional<std::size_t> row);
+  void SetFilter(std::string_view text);
+  // A click on a row's box, a double-click on the row, or Space on it.
+  void ToggleMemberState(std::size_t gridRow);
+  // A click on a grid column's heading.
+  void SortMembers(int column);
+  // The check box.
+  void SetCheckPtrList(bool on);
+  // Cancel of the status line: the folder read stops after the header being read.
+  void CancelRead();
+  // Whether the window may close now. Enter and Escape ask first when classes are loaded; during
+  // a folder read Escape cancels it and the close box closes the window once the read has stopped.
+  bool RequestClose(CCloseRequest request);
+
+  bool IsReadingFolder() const { return m_read != nullptr; }
+  // The context menu and drops are refused while a folder is read.
+  bool TakesCommands() const { return !IsReadingFolder(); }
+
+  const CCatalogue& Catalogue() const { return m_catalogue; }
+  const CClassFilter& Filter() const { return m_filter; }
+  // The class list: rows in their order, with the selected row.
+  const CClassList& ClassList() const { return m_list; }
+  const CClassInfo& ClassAtRow(std::size_t row) const { return m_catalogue.At(m_list.rows[row]); }
+  // The record on the selected row, or null.
+  const CClassInfo* SelectedClass() const;
+  const CMemberRows& Members() const { return m_members; }
+  // FindMemberState over the grid as it stands.
+  int FindMemberState(std::string_view name) const;
+  bool CheckPtrList() const { return m_bCheckPtrList; }
+
+ private:
+  void OnClassAdd();
+  void OnClassAddDirectory(CFolderDepth depth);
+  void OnClassDelete();
+  void OnClassDeleteAll();
+  void OnClassReload();
+  void OnGenerate(int commandId);
+  void OnCheckPtrList();
+
+  // Reads a header into the catalogue; false when it yields no class. A header over the size limit
+  // is told at once (`tooLarge` set).
+  bool AddFile(const std::string& path, bool& tooLarge, std::vector<std::string>* deferredMessages = nullptr);
+  void ReadFolder(const std::string& folder, CFolderDepth depth);
+  // The list refilled from the catalogue, then the selected class's members.
+  void FillClassList();
+  void ShowSelectedClass();
+  void ShowList(CClassList list);
+
+  CShellHost& m_host;
+  CShellClock m_clock;
+  CCatalogue m_catalogue;
+  CClassFilter m_filter;
+  CClassList m_list;
+  CMemberRows m_members;
+  bool m_bCheckPtrList = true;
+  CFolderRead* m_read = nullptr;  // the folder read under way, or null
+  bool m_bCloseAfterRead = false;
+};
+
+}  // namespace varnwick

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "CFakeHost.h"
+#include "CMainShell.h"
+#include "MessageText.h"
+#include "ShellCommands.h"
+#include "TempDir.h"
+
+namespace varnwick {
+namespace {
+
+using namespace std::chrono_literals;
+using test::CFakeHost;
+using test::SelectedName;
+using test::TempDir;
+
+// A folder of `count` headers h00.h, h01.h, …, each with two classes named from the end of the
+// alphabet backwards, so that every header's classes land between the rows already shown.
+std::string WriteFolder(const TempDir& dir, int count) {
+  for (int i = 0; i < count; ++i) {
+    const std::string index = std::to_string(100 + i).substr(1);
+    const std::string letter(1, static_cast<char>('Z' - i));
+    dir.Write("folder/h" + index + ".h", "class C" + letter + "First\n{\n};\nclass C" + letter + "Second\n{\n};\n");
+  }
+  return dir / "folder";
+}
+
+std::vector<std::string> RefillNames(const CMainShell& shell) {
+  std::vector<std::string> names;
+  const CClassList list = shell.Catalogue().FillClassList(shell.Filter());
+  for (std::size_t record : list.rows) names.push_back(shell.Catalogue().At(record).m_strName);
+  return names;
+}
+
+class FolderReadTest : public ::testing::Test {
+ protected:
+  explicit FolderReadTest(std::chrono::milliseconds step = 100ms) : shell(host, test::TickingClock(step)) {
+    host.Attach(shell);
+  }
+  void ReadFolder(const std::string& folder, int command = kCommandClassAddDirectory) {
+    host.nextFolder = folder;
+    shell.RunCommand(command);
+  }
+
+  TempDir dir;
+  CFakeHost host;
+  CMainShell shell;
+};
+
+TEST_F(FolderReadTest, TheListGrowsInItsSortedPlacesAndEndsSelectingAsARefill) {
+  host.nextFile = dir.Write("early.h", "class CMiddle\n{\n};\n");
+  shell.RunCommand(kCommandClassAdd);
+  shell.SetFilter("s");  // CxSecond and CxFirst shown, CMiddle hidden
+  std::vector<bool> paintedAsRefill;
+  host.duringRead = [&] { paintedAsRefill.push_back(host.shownRows == RefillNames(shell)); };
+  ReadFolder(WriteFolder(dir, 6));
+
+  EXPECT_EQ(host.folderTitles, (std::vector<std::string>{"Open your project directory"}));
+  EXPECT_EQ(paintedAsRefill, std::vector<bool>(6, true));
+  EXPECT_EQ(host.shownRows, RefillNames(shell));
+  EXPECT_EQ(host.shownRows.size(), 12u);
+  EXPECT_EQ(SelectedName(shell), "CUFirst");  // the first class of the last header read
+  EXPECT_EQ(shell.Members().ShownClass(), shell.SelectedClass());
+  EXPECT_FALSE(shell.IsReadingFolder());
+}
+
+TEST_F(FolderReadTest, ProgressShowsAfterHalfASecondAndGoesWithTheRead) {
+  ReadFolder(WriteFolder(dir, 8));
+  // The clock moves 100 ms at each reading: the first refreshes come before the delay.
+  ASSERT_FALSE(host.progressTexts.empty());
+  EXPECT_LT(host.progressTexts.size(), 8u);
+  EXPECT_EQ(host.progressTexts.back(), ReadProgressText(8, 16));
+  EXPECT_EQ(host.progressHides, 1);
+}
+
+class QuickFolderReadTest : public FolderReadTest {
+ protected:
+  QuickFolderReadTest() : FolderReadTest(0ms) {}
+};
+
+TEST_F(QuickFolderReadTest, AQuickReadShowsNoProgressAndPaintsOnce) {
+  ReadFolder(WriteFolder(dir, 5));
+  EXPECT_TRUE(host.progressTexts.empty());
+  EXPECT_EQ(host.progressHides, 0);
+  EXPECT_EQ(host.refreshes, 1);
+  EXPECT_EQ(host.shownRows.size(), 10u);
+}
+
+TEST_F(FolderReadTest, CancelKeepsWhatWasReadAndNoCommandRunsMeanwhile) {
+
+  host.nextFile = dir.Write("early.h", "class CEarly\n{\n};\n");
+  shell.RunCommand(kCommandClassAdd);
+  int reads = 0;
+  host.duringRead = [&] {
+    EXPECT_TRUE(shell.IsReadingFolder());
+    EXPECT_FALSE(shell.TakesCommands());
+    // Whatever the user tries meanwhile is refused.
+    shell.RunCommand(kCommandClassDeleteAll);
+    shell.RunCommand(kCommandClassAdd);
+    shell.Drop({{dir / "early.h", false}});
+    EXPECT_FALSE(shell.RequestClose(CCloseRequest::kEnter));
+    if (++reads == 3) {
+      EXPECT_FALSE(shell.RequestClose(CCloseRequest::kEscape));
+    }
+  };
+  ReadFolder(WriteFolder(dir, 6));
+  EXPECT_EQ(reads, 3);
+  EXPECT_EQ(shell.Catalogue().Size(), 1u + 3 * 2);
+  EXPECT_EQ(host.shownRows, RefillNames(shell));
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_EQ(host.closes, 0);
+  // And the shell takes commands again.
+  shell.RunCommand(kCommandClassDeleteAll);
+  EXPECT_TRUE(shell.Catalogue().IsEmpty());
+}
+
+TEST_F(FolderReadTest, TheCloseBoxDuringAReadClosesOnceTheReadHasStopped) {
+  int reads = 0;
+  host.duringRead = [&] {
+    ++reads;
+    EXPECT_FALSE(shell.RequestClose(CCloseRequest::kCloseBox));
+    EXPECT_EQ(host.closes, 0);
+  };
+  ReadFolder(WriteFolder(dir, 4));
+  EXPECT_EQ(reads, 1);
+  EXPECT_EQ(host.closes, 1);
+}
+
+TEST_F(FolderReadTest, TreeReadsSubfoldersAndAnOversizedHeaderEndsTheRead) {
+  dir.Write("tree/a.h", "class CA\n{\n};\n");
+  dir.Write("tree/sub/b.h", "class CB\n{\n};\n");
+  ReadFolder(dir / "tree");
+  EXPECT_EQ(host.shownRows, (std::vector<std::string>{"CA"}));
+  ReadFolder(dir / "tree", kCommandClassAddDirectoryTree);
+  EXPECT_EQ(host.shownRows, (std::vector<std::string>{"CA", "CA", "CB"}));
+
+  std::string large = "class CHuge\n{\n";
+  large.resize(1048576, ' ');
+  dir.Write("big/a.h", "class CBefore\n{\n};\n");
+  dir.Write("big/b.h", large);
+  dir.Write("big/c.h", "class CAfter\n{\n};\n");
+  ReadFolder(dir / "big");
+  EXPECT_EQ(host.messages, (std::vector<std::string>{FileTooLargeMessage(dir / "big/b.h")}));
+  EXPECT_EQ(host.shownRows, (std::vector<std::string>{"CA", "CA", "CB", "CBefore"}));
+  EXPECT_EQ(SelectedName(shell), "CBefore");
+
+  // A cancelled picker and a folder without headers change nothing, and say nothing.
+  const std::size_t size = shell.Catalogue().Size();
+  host.nextFolder.reset();
+  shell.RunCommand(kCommandClassAddDirectory);
+  ReadFolder(dir / "tree/sub/../../big/none");
+  EXPECT_EQ(shell.Catalogue().Size(), size);
+  EXPECT_EQ(host.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace varnwick
