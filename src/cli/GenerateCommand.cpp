@@ -4,10 +4,11 @@
 
 #include "CCatalogue.h"
 #include "CliError.h"
+#include "Generation.h"
 #include "Generator.h"
-#include "HeaderFile.h"
 #include "ListOrder.h"
 #include "MemberStates.h"
+#include "MessageText.h"
 #include "PathLoader.h"
 
 namespace varnwick {
@@ -110,16 +111,10 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
   CCatalogue catalogue;
   const bool allRead = LoadPaths(catalogue, options.paths, messages, options.recursive);
   const CClassInfo& record = ChooseLoadedClass(catalogue, options, allRead);
-  const std::vector<CMemberRow> rows = GridRows(record, states);
-  const CMemberStateIndex index(rows);
-  const auto lookup = [&index](const std::string& name) { return index.Find(name); };
-
-  std::optional<GeneratedText> text;
-  try {
-    text = Generate(generator.kind, record, MemberListOrder(record), lookup, options.checkPtrList);
-  } catch (const CFileTooLarge& tooLarge) {
-    throw CCliError(CCliError::kFailure, tooLarge.Path() + ": " + kTooLargeReason);
-  }
+  CGeneration result =
+      RunGenerator(generator.kind, record, MemberListOrder(record), GridRows(record, states), options.checkPtrList);
+  if (result.tooLarge) throw CCliError(CCliError::kFailure, *result.tooLarge + ": " + FileTooLargeReason());
+  std::optional<GeneratedText>& text = result.text;
   if (!text) throw CCliError(CCliError::kFailure, "class " + record.m_strName + " has no members");
   if (options.declarationOnly) {
     out << text->declaration << '\n';

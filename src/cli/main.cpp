@@ -10,6 +10,7 @@
 #include "CatalogueJson.h"
 #include "CliError.h"
 #include "GenerateCommand.h"
+#include "MessageText.h"
 #include "Generator.h"
 #include "PathLoader.h"
 
@@ -57,22 +58,23 @@ CCatalogue& ProcessCatalogue() {
   return *catalogue;
 }
 
-constexpr const char* kExitStatus =
-    "Exit status:\n"
-    "  0  every path was read (and generate wrote its text)\n"
-    "  1  a path named on the command line does not exist or cannot be read, or a header is\n"
-    "     larger than 1,048,575 bytes (reported as \"varnwick-cli: PATH: REASON\" after the\n"
-    "     other paths were loaded), or generate had nothing to write; a header without a class\n"
-    "     (\"No class information in PATH\") and an unreadable header inside a folder are\n"
-    "     reported but not failures\n"
-    "  2  usage error\n"
-    "  3  unexpected internal error\n";
+std::string ExitStatusText() {
+  return "Exit status:\n"
+         "  0  every path was read (and generate wrote its text)\n"
+         "  1  a path named on the command line does not exist or cannot be read, or a header is\n"
+         "     " + FileTooLargeReason() + " (reported as \"varnwick-cli: PATH: REASON\" after the\n"
+         "     other paths were loaded), or generate had nothing to write; a header without a class\n"
+         "     (\"" + NoClassInformationIn("PATH") + "\") and an unreadable header inside a folder are\n"
+         "     reported but not failures\n"
+         "  2  usage error\n"
+         "  3  unexpected internal error\n";
+}
 
 int Run(int argc, char** argv) {
   CLI::App app{"varnwick-cli: list the classes of MFC headers and generate code for them"};
   app.set_version_flag("--version", std::string("varnwick-cli ") + VARNWICK_VERSION);
   app.require_subcommand(1);
-  app.footer(kExitStatus);
+  app.footer(ExitStatusText());
 
   std::vector<std::string> classPaths;
   bool recursive = false;

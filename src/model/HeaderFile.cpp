@@ -17,7 +17,7 @@ std::string_view Normalise(std::string_view text) {
 }  // namespace
 
 CFileTooLarge::CFileTooLarge(const std::string& path)
-    : std::runtime_error("The file " + path + " is larger than 1,048,575 bytes and cannot be read."),
+    : std::runtime_error(path + ": over the size limit"),
       m_path(path) {}
 
 std::optional<std::string> ReadHeaderFile(const std::string& path) {
