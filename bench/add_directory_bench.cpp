@@ -22,6 +22,7 @@
 #include "CMainDlg.h"
 #include "PathLoader.h"
 #include "QtBenchmarkMain.h"
+#include "ShellCommands.h"
 
 namespace varnwick {
 namespace {
@@ -82,7 +83,7 @@ class CFolderOnly : public CDialogs {
 
 // The window's Add Directory (or Add Directory Tree) on `folder`, the window made and closed outside
 // the timing.
-void TimeWindow(benchmark::State& state, const std::string& folder, void (CMainDlg::*command)()) {
+void TimeWindow(benchmark::State& state, const std::string& folder, int command) {
   const auto dialogs = std::make_shared<CFolderOnly>(folder);
   std::size_t classes = 0;
   for (auto _ : state) {
@@ -92,10 +93,10 @@ void TimeWindow(benchmark::State& state, const std::string& folder, void (CMainD
     QApplication::processEvents();
     state.ResumeTiming();
 
-    (window.get()->*command)();
+    window->Shell().RunCommand(command);
 
     state.PauseTiming();
-    classes = window->Catalogue().Size();
+    classes = window->Shell().Catalogue().Size();
     window.reset();
     state.ResumeTiming();
   }
@@ -116,7 +117,7 @@ void BM_CoreAddDirectory(benchmark::State& state) {
 }
 
 void BM_WindowAddDirectory(benchmark::State& state) {
-  TimeWindow(state, Folder().Path(), &CMainDlg::OnClassAddDirectory);
+  TimeWindow(state, Folder().Path(), kCommandClassAddDirectory);
 }
 
 // What `varnwick-cli classes --recursive TREE` does between reading its arguments and exiting.
@@ -137,7 +138,7 @@ void BM_CliClassesTree(benchmark::State& state) {
 }
 
 void BM_WindowAddDirectoryTree(benchmark::State& state) {
-  TimeWindow(state, Tree().Path(), &CMainDlg::OnClassAddDirectoryTree);
+  TimeWindow(state, Tree().Path(), kCommandClassAddDirectoryTree);
 }
 
 BENCHMARK(BM_CoreAddDirectory)->Unit(benchmark::kMillisecond);

@@ -16,6 +16,7 @@
 #include "CDialogs.h"
 #include "CMainDlg.h"
 #include "QtBenchmarkMain.h"
+#include "ShellCommands.h"
 
 namespace varnwick {
 namespace {
@@ -54,7 +55,7 @@ struct CLoadedWindow {
     if (load) Load();
   }
   void Load() {
-    window->OnClassAddDirectory();
+    window->Shell().RunCommand(kCommandClassAddDirectory);
     QApplication::processEvents();
   }
   std::shared_ptr<CBenchDialogs> dialogs;
@@ -63,7 +64,7 @@ struct CLoadedWindow {
 };
 
 void Report(benchmark::State& state, const CLoadedWindow& loaded) {
-  state.counters["classes"] = static_cast<double>(loaded.window->Catalogue().Size());
+  state.counters["classes"] = static_cast<double>(loaded.window->Shell().Catalogue().Size());
 }
 
 void BM_LoadFolder(benchmark::State& state) {
@@ -99,7 +100,7 @@ void BM_DeleteClass(benchmark::State& state) {
     loaded.classList->setCurrentRow(loaded.classList->count() / 2);
     QApplication::processEvents();
     state.ResumeTiming();
-    loaded.window->OnClassDelete();
+    loaded.window->Shell().RunCommand(kCommandClassDelete);
     QApplication::processEvents();
   }
   Report(state, loaded);
@@ -109,9 +110,9 @@ void BM_DeleteAll(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto loaded = std::make_unique<CLoadedWindow>();
-    state.counters["classes"] = static_cast<double>(loaded->window->Catalogue().Size());
+    state.counters["classes"] = static_cast<double>(loaded->window->Shell().Catalogue().Size());
     state.ResumeTiming();
-    loaded->window->OnClassDeleteAll();
+    loaded->window->Shell().RunCommand(kCommandClassDeleteAll);
     QApplication::processEvents();
     state.PauseTiming();
     loaded.reset();
@@ -123,7 +124,7 @@ void BM_GenerateSerialize(benchmark::State& state) {
   const CLoadedWindow loaded;
   loaded.classList->setCurrentRow(loaded.classList->count() / 2);
   for (auto _ : state) {
-    loaded.window->OnGenerate(kSerializeCommand);
+    loaded.window->Shell().RunCommand(kSerializeCommand);
     QApplication::processEvents();
   }
   Report(state, loaded);
@@ -143,10 +144,10 @@ void BM_GenerateDenseClass(benchmark::State& state) {
   window.show();
   QApplication::processEvents();
   for (auto _ : state) {
-    window.OnGenerate(kSerializeCommand);
+    window.Shell().RunCommand(kSerializeCommand);
     QApplication::processEvents();
   }
-  state.counters["members"] = static_cast<double>(window.Catalogue().At(0).m_pMembers.size());
+  state.counters["members"] = static_cast<double>(window.Shell().Catalogue().At(0).m_pMembers.size());
   std::filesystem::remove(path);
 }
 

@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "UiText.h"
-
 namespace varnwick {
 
 CClassFilterEdit::CClassFilterEdit(QWidget* parent) : QLineEdit(parent) {
@@ -11,10 +9,6 @@ CClassFilterEdit::CClassFilterEdit(QWidget* parent) : QLineEdit(parent) {
   setPlaceholderText(QStringLiteral("Filter classes"));
   setClearButtonEnabled(true);
   setAcceptDrops(false);
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-    m_filter = CClassFilter(ToBytes(text));
-    emit FilterChanged();
-  });
 }
 
 void CClassFilterEdit::keyPressEvent(QKeyEvent* event) {

@@ -2,8 +2,6 @@
 
 #include <QLineEdit>
 
-#include "CClassFilter.h"
-
 namespace varnwick {
 
 // The one-line filter above the class list. Escape clears it; Enter and the Down arrow hand the
@@ -14,17 +12,11 @@ class CClassFilterEdit : public QLineEdit {
  public:
   explicit CClassFilterEdit(QWidget* parent = nullptr);
 
-  const CClassFilter& Filter() const { return m_filter; }
-
  signals:
-  void FilterChanged();
   void LeaveForList();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  CClassFilter m_filter;
 };
 
 }  // namespace varnwick

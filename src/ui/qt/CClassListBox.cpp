@@ -1,47 +1,35 @@
 #include "CClassListBox.h"
 
 #include <QSignalBlocker>
-#include <algorithm>
 
-#include "ListOrder.h"
+#include "CMainShell.h"
 #include "UiText.h"
 
 namespace varnwick {
 
 CClassListBox::CClassListBox(QWidget* parent) : CListBox(parent, QStringLiteral("1000")) {}
 
-void CClassListBox::Show(const CCatalogue& catalogue, const CClassList& list) {
+void CClassListBox::Show(const CMainShell& shell) {
   {
     const QSignalBlocker quiet(this);
     clear();
-    m_rowNames.clear();
-    for (std::size_t position : list.rows) {
-      const CClassInfo& record = catalogue.At(position);
+    for (std::size_t row = 0; row < shell.ClassList().rows.size(); ++row) {
+      const CClassInfo& record = shell.ClassAtRow(row);
       AddRecord(ToQString(record.m_strName), &record);
-      m_rowNames.push_back(record.m_strName);
     }
   }
-  SelectRow(list.selectedRow);
+  SelectRow(shell.ClassList().selectedRow);
 }
 
-QListWidgetItem* CClassListBox::Insert(const CClassInfo& record) {
-  const std::vector<std::string_view>& rows = RowNames();
-  const std::string_view name = record.m_strName;
-  const auto place = std::upper_bound(rows.begin(), rows.end(), name, [](std::string_view a, std::string_view b) {
-    return CompareListText(a, b) < 0;
-  });
-  const int low = static_cast<int>(place - rows.begin());
-  m_rowNames.insert(place, name);
+void CClassListBox::InsertRow(const CMainShell& shell, std::size_t row) {
+  const CClassInfo& record = shell.ClassAtRow(row);
   const QSignalBlocker quiet(this);
-  return AddRecord(ToQString(record.m_strName), &record, low);
+  AddRecord(ToQString(record.m_strName), &record, static_cast<int>(row));
 }
 
-const std::vector<std::string_view>& CClassListBox::RowNames() {
-  if (m_rowNames.size() != static_cast<std::size_t>(count())) {
-    m_rowNames.clear();
-    for (int row = 0; row < count(); ++row) m_rowNames.push_back(RecordAt(row)->m_strName);
-  }
-  return m_rowNames;
+void CClassListBox::ShowSelection(const CMainShell& shell) {
+  SelectRow(shell.ClassList().selectedRow);
+  if (QListWidgetItem* selected = currentItem()) scrollToItem(selected);
 }
 
 const CClassInfo* CClassListBox::RecordAt(int row) const {
@@ -49,11 +37,10 @@ const CClassInfo* CClassListBox::RecordAt(int row) const {
   return entry != nullptr ? RecordOf<const CClassInfo>(entry) : nullptr;
 }
 
-const CClassInfo* CClassListBox::SelectedRecord() const { return RecordAt(SelectedRow()); }
-
-int CClassListBox::SelectedRow() const {
+std::optional<std::size_t> CClassListBox::SelectedRow() const {
   const QList<QListWidgetItem*> selected = selectedItems();
-  return selected.isEmpty() ? -1 : row(selected.first());
+  if (selected.isEmpty()) return std::nullopt;
+  return static_cast<std::size_t>(row(selected.first()));
 }
 
 void CClassListBox::SelectRow(std::optional<std::size_t> wanted) {
@@ -62,19 +49,6 @@ void CClassListBox::SelectRow(std::optional<std::size_t> wanted) {
     setCurrentRow(static_cast<int>(*wanted));
   else
     setCurrentRow(-1);
-}
-
-void CClassListBox::SelectRecord(const CClassInfo* record, QListWidgetItem* hint) {
-  if (hint != nullptr && RecordOf<const CClassInfo>(hint) == record) {
-    SelectRow(static_cast<std::size_t>(row(hint)));
-    return;
-  }
-  for (int each = 0; each < count(); ++each) {
-    if (RecordAt(each) != record) continue;
-    SelectRow(static_cast<std::size_t>(each));
-    return;
-  }
-  SelectRow(0);
 }
 
 }  // namespace varnwick

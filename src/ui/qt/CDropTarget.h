@@ -1,18 +1,13 @@
 #pragma once
 
 #include <QObject>
-#include <string>
 #include <vector>
+
+#include "CMainShell.h"
 
 class QMimeData;
 
 namespace varnwick {
-
-// One item dropped on the window: a header to add, or a folder to read.
-struct CDroppedPath {
-  std::string path;
-  bool folder = false;
-};
 
 // Takes the files and folders dragged onto a window, in the order the drag gives them, and hands
 // them on once the drop has ended.

@@ -2,19 +2,18 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QString>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "AddDirectory.h"
-#include "CCatalogue.h"
 #include "CDialogs.h"
-#include "CDropTarget.h"
 #include "CMainMenus.h"
+#include "CMainShell.h"
+#include "CShellHost.h"
 
-class QAction;
 class QCheckBox;
+class QFrame;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -24,57 +23,36 @@ namespace varnwick {
 
 class CClassFilterEdit;
 class CClassListBox;
-class CFolderReader;
+class CDropTarget;
 class CHyperLinkEdit;
 class CListBox;
 class CMemberGridCtrl;
 class CMemberViews;
-class CReadProgress;
+class CReadInputGuard;
+class CReadStatusLine;
 
-// The program's one window: the loaded classes, the members of the selected class, the setting
-// and every command. It owns the catalogue.
-class CMainDlg : public QDialog {
+// The program's one window: its controls, which hand the user's commands to the shell, and the
+// painting of what the shell holds.
+class CMainDlg : public QDialog, private CShellHost {
   Q_OBJECT
 
  public:
   // Each start-up file is loaded as Add loads a header; `dialogs` shows the modal windows, null
-  // meaning the real ones.
+  // meaning the real ones; `clock` times folder reads.
   explicit CMainDlg(std::vector<std::string> startupFiles, std::shared_ptr<CDialogs> dialogs = nullptr,
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, CShellClock clock = SteadyClock());
   // One start-up file, none when empty.
   explicit CMainDlg(const std::string& startupFile = {}, std::shared_ptr<CDialogs> dialogs = nullptr,
                     QWidget* parent = nullptr);
   ~CMainDlg() override;
 
-  const CCatalogue& Catalogue() const { return m_catalogue; }
-  bool CheckPtrList() const { return m_bCheckPtrList; }
-  // The record on the class list's selected row, or null.
-  const CClassInfo* SelectedClass() const;
-  // The members as the member list shows them: the order every generator walks.
-  std::vector<const CMemberInfo*> MembersInListOrder() const;
-  // The state the grid shows for a member name; 1 when no row shows it.
-  int FindMemberState(const std::string& name) const;
+  CMainShell& Shell() { return *m_shell; }
+  const CMainShell& Shell() const { return *m_shell; }
   // The context menu as it opens, for whoever shows or inspects it.
   QMenu* ContextMenu() const { return m_menus.ContextMenu(); }
   QMenuBar* MenuBar() const { return m_menus.MenuBar(); }
   // Where Shift+F10 and the Menu key open the context menu, in screen coordinates.
   QPoint KeyboardMenuPoint() const;
-  bool IsReadingFolder() const;
-
- public slots:
-  void OnClassAdd();
-  void OnClassAddDirectory();
-  void OnClassAddDirectoryTree();
-  void OnClassDelete();
-  void OnClassDeleteAll();
-  void OnClassReload();
-  void OnGenerate(int commandId);
-  void OnCheckPtrList();
-  void OnAbout();
-  void OnHelp();
-  void OnSelchangeClassList();
-  void OnFilterChanged();
-  void OnDropped(const std::vector<varnwick::CDroppedPath>& paths);
   void OpenContextMenu(const QPoint& screenPoint);
 
  protected:
@@ -88,33 +66,35 @@ class CMainDlg : public QDialog {
   void CreateControls();
   void LayOut();
   void ConnectSignals();
-  void ConfigureGrid();
-  void LoadStartupFiles(const std::vector<std::string>& files);
-  void ShowDeferredMessages();
-  void RunCommand(int commandId);
-  bool ConfirmQuit();
+  // Closes with `result` when the shell lets the window close.
+  void CloseIfAllowed(CCloseRequest request, int result);
 
-  // Catalogue views.
-  void FillClassList();
-  void ShowSelectedClass();
-  // Reads a header into the catalogue; false when it has no class. A header over the size limit
-  // shows its message (at once, or with `deferred` once the window shows) and sets `tooLarge`.
-  bool AddFile(const std::string& path, bool& tooLarge, bool deferred = false);
-  QString FileTooLargeText(const std::string& path) const;
-  // Add Directory and Add Directory Tree, and a folder dropped on the window.
-  void ReadFolder(const std::string& folder, CFolderDepth depth);
-  void AddFolder(CFolderDepth depth);
+  // CShellHost
+  void ShowClassList() override;
+  void InsertClassRow(std::size_t row) override;
+  void ShowSelection() override;
+  void ShowMembers() override;
+  void ShowMemberState(std::size_t gridRow) override;
+  void ShowCheckPtrList() override;
+  void ShowProgress(const CReadProgress& progress) override;
+  void HideProgress() override;
+  void Refresh() override;
+  void CloseWindow() override;
+  std::optional<std::string> ChooseHeaderFile() override;
+  std::optional<std::string> ChooseFolder(const std::string& title) override;
+  bool Ask(const std::string& question) override;
+  void ShowMessage(const std::string& text) override;
+  void ShowText(const GeneratedText& text) override;
+  void ShowAbout() override;
+  void ShowLegend() override;
 
   std::shared_ptr<CDialogs> m_dialogs;
-  CCatalogue m_catalogue;
-  bool m_bCheckPtrList = true;
-  std::vector<QString> m_deferredMessages;    // start-up messages, shown once the window is
-  bool m_bCloseAfterRead = false;
   CMainMenus m_menus;
+  QString m_startupMessage;  // shown once the window is
+  std::unique_ptr<CMainShell> m_shell;
 
   QWidget* m_client = nullptr;
   QPushButton* m_quit = nullptr;
-  QPushButton* m_cancel = nullptr;
   CClassFilterEdit* m_filter = nullptr;
   CClassListBox* m_classList = nullptr;
   CListBox* m_memberList = nullptr;
@@ -122,12 +102,12 @@ class CMainDlg : public QDialog {
   CMemberGridCtrl* m_grid = nullptr;
   std::unique_ptr<CMemberViews> m_memberViews;
   QCheckBox* m_checkPtrList = nullptr;
-  QWidget* m_separator = nullptr;
+  QFrame* m_separator = nullptr;
   QPushButton* m_help = nullptr;
   CHyperLinkEdit* m_link = nullptr;
   QSplitter* m_splitter = nullptr;
-  CReadProgress* m_progress = nullptr;
-  CFolderReader* m_reader = nullptr;
+  CReadStatusLine* m_progress = nullptr;
+  CReadInputGuard* m_inputGuard = nullptr;
   CDropTarget* m_dropTarget = nullptr;
 };
 

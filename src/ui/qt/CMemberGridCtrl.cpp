@@ -9,7 +9,7 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
-#include "ListOrder.h"
+#include "MemberStates.h"
 #include "UiText.h"
 
 namespace varnwick {
@@ -28,15 +28,6 @@ constexpr int kTextIndent = 4;
 std::string CellBytes(const QTreeWidgetItem& item, int column) {
   return item.data(column, kBytesRole).toByteArray().toStdString();
 }
-
-// Sorts by the clicked column the way the list boxes sort: case-insensitively.
-class CGridItem : public QTreeWidgetItem {
- public:
-  bool operator<(const QTreeWidgetItem& other) const override {
-    const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
-    return CompareListText(CellBytes(*this, column), CellBytes(other, column)) < 0;
-  }
-};
 
 }  // namespace
 
@@ -120,6 +111,8 @@ class CGridDelegate : public QStyledItemDelegate {
 
 CMemberGridCtrl::CMemberGridCtrl(QWidget* parent) : QTreeWidget(parent) {
   EnsureResources();
+  // The member-kind icons are the grid's own, as its check images are.
+  for (int index = 0; index < 6; ++index) m_memberIcons.emplace_back(QStringLiteral(":/res/member%1.png").arg(index));
   setRootIsDecorated(false);
   setIndentation(0);
   setItemsExpandable(false);
@@ -229,7 +222,7 @@ void CMemberGridCtrl::SetCheckBoxes(bool on) {
 void CMemberGridCtrl::DeleteAllItems() { clear(); }
 
 int CMemberGridCtrl::AppendRow(const std::string& text, int iconIndex) {
-  auto* item = new CGridItem;
+  auto* item = new QTreeWidgetItem;
   item->setData(kCheckColumn, kIconRole, iconIndex);
   item->setData(kCheckColumn, kStateRole, kCheckSkip);
   addTopLevelItem(item);
@@ -270,20 +263,6 @@ int CMemberGridCtrl::GetCheckState(int row) const {
   return item->data(kCheckColumn, kStateRole).toInt();
 }
 
-void CMemberGridCtrl::ToggleCheckState(int row) { SetCheckState(row, (GetCheckState(row) + 1) % 3); }
-
-std::vector<CMemberRow> CMemberGridCtrl::MemberRows() const {
-  std::vector<CMemberRow> rows;
-  rows.reserve(static_cast<std::size_t>(RowCount()));
-  for (int row = 0; row < RowCount(); ++row) rows.push_back({ItemText(row, 1), GetCheckState(row)});
-  return rows;
-}
-
-void CMemberGridCtrl::SortByColumn(int column) {
-  if (column < 0 || column >= columnCount()) return;
-  sortItems(column, Qt::AscendingOrder);
-}
-
 QRect CMemberGridCtrl::CheckBoxRect(int row) const {
   const QTreeWidgetItem* item = topLevelItem(row);
   if (item == nullptr) return {};
@@ -303,8 +282,8 @@ void CMemberGridCtrl::mousePressEvent(QMouseEvent* event) {
   const QModelIndex index = indexAt(point);
   // A click on the box changes the state only: the selection stays where it was.
   if (event->button() == Qt::LeftButton && m_bCheckable && index.isValid() && IsInCheckStrip(point)) {
-    ToggleCheckState(index.row());
     setFocus(Qt::MouseFocusReason);
+    emit ToggleRequested(index.row());
     event->accept();
     return;
   }
@@ -314,7 +293,7 @@ void CMemberGridCtrl::mousePressEvent(QMouseEvent* event) {
 void CMemberGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
   const QModelIndex index = indexAt(event->position().toPoint());
   if (event->button() == Qt::LeftButton && m_bCheckable && index.isValid()) {
-    ToggleCheckState(index.row());
+    emit ToggleRequested(index.row());
     event->accept();
     return;
   }
@@ -323,7 +302,7 @@ void CMemberGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CMemberGridCtrl::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space && m_bCheckable && currentIndex().isValid())
-    ToggleCheckState(currentIndex().row());
+    emit ToggleRequested(currentIndex().row());
   QTreeWidget::keyPressEvent(event);
 }
 
@@ -339,9 +318,10 @@ void CMemberGridCtrl::focusOutEvent(QFocusEvent* event) {
 }
 
 void CMemberGridCtrl::OnHeaderClicked(int column) {
-  if (!m_bSortable) return;
+  if (!m_bSortable || column < 0 || column >= columnCount()) return;
+  // The rows come back sorted before the signal returns; a large class takes a moment.
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  SortByColumn(column);
+  emit SortRequested(column);
   QApplication::restoreOverrideCursor();
 }
 

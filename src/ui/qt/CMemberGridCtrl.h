@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "MemberStates.h"
 
 namespace varnwick {
 
 // The report list of a class's members: per row a three-state check box, a member-kind icon, the
-// type and the name. The user toggles rows; the generators read the states back by name.
+// type and the name. It paints the rows and states it is given; a click on a row's box, a
+// double-click on a row or Space asks for the row's state to change, and a click on a heading asks
+// for the rows to be sorted by that column.
 class CMemberGridCtrl : public QTreeWidget {
   Q_OBJECT
 
@@ -29,6 +30,7 @@ class CMemberGridCtrl : public QTreeWidget {
   // then on the columns keep their shares of the width as the grid's inner width changes, so that
   // they always fill it without a horizontal scroll bar.
   void ShareWidth();
+  // Whether a click on a heading asks for sorting.
   void SetSortable(bool sortable);
   void SetCheckBoxes(bool on);
   bool IsCheckable() const { return m_bCheckable; }
@@ -44,13 +46,6 @@ class CMemberGridCtrl : public QTreeWidget {
   // Row -1 sets every row. Ignored unless check boxes are on and the state is 0, 1 or 2.
   void SetCheckState(int row, int state);
   int GetCheckState(int row) const;
-  // 0 -> 1 -> 2 -> 0.
-  void ToggleCheckState(int row);
-  // Each row's member name (column 1) with its state, in row order.
-  std::vector<CMemberRow> MemberRows() const;
-
-  // Sorts the rows ascending by a column's text, ignoring case.
-  void SortByColumn(int column);
   // A text cut from its end until it fits `room` with "..." appended; whole when it fits.
   static QString FitText(const QFontMetrics& metrics, const QString& text, int room);
   // Where the check box of a row is drawn, in viewport coordinates.
@@ -64,6 +59,10 @@ class CMemberGridCtrl : public QTreeWidget {
   const QPixmap& CheckImage(int state) const { return m_checkImages[static_cast<std::size_t>(state)]; }
   const QPixmap* MemberIcon(int index) const;
   const QColor& RowBackground() const { return m_rowBackground; }
+
+ signals:
+  void ToggleRequested(int row);
+  void SortRequested(int column);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

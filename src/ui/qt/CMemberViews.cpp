@@ -1,37 +1,36 @@
 #include "CMemberViews.h"
 
+#include <algorithm>
+
 #include "CListBox.h"
 #include "CMemberGridCtrl.h"
-#include "ListOrder.h"
 #include "UiText.h"
 
 namespace varnwick {
 
-void CMemberViews::Show(const CClassInfo* record) {
-  if (record == nullptr) return;
-  Clear();
-  for (const CMemberInfo* member : MemberListOrder(*record)) m_list.AddRecord(ToQString(member->LineText()), member);
-  for (const auto& member : record->m_pMembers) {
-    const int row = m_grid.AppendRow(member->m_strType, member->IconIndex());
-    m_grid.SetItemText(row, 1, member->m_strName);
-    m_grid.SetCheckState(row, member->ShownCheckState());
-  }
-  m_pShown = record;
-}
+void CMemberViews::Show(const CMemberRows& rows) {
+  const int current = m_grid.currentIndex().isValid() ? m_grid.currentIndex().row() : -1;
+  const CMemberInfo* currentMember =
+      current >= 0 && static_cast<std::size_t>(current) < m_gridMembers.size() ? m_gridMembers[static_cast<std::size_t>(current)] : nullptr;
 
-void CMemberViews::Clear() {
   m_list.clear();
+  for (const CMemberInfo* member : rows.ListOrder()) m_list.AddRecord(ToQString(member->LineText()), member);
   m_grid.DeleteAllItems();
-  m_pShown = nullptr;
+  m_gridMembers.clear();
+  for (const CGridRow& shown : rows.Grid()) {
+    const int row = m_grid.AppendRow(shown.member->m_strType, shown.member->IconIndex());
+    m_grid.SetItemText(row, 1, shown.member->m_strName);
+    m_grid.SetCheckState(row, shown.state);
+    m_gridMembers.push_back(shown.member);
+  }
+  const auto kept = std::find(m_gridMembers.begin(), m_gridMembers.end(), currentMember);
+  if (currentMember != nullptr && kept != m_gridMembers.end())
+    m_grid.setCurrentItem(m_grid.topLevelItem(static_cast<int>(kept - m_gridMembers.begin())));
 }
 
-std::vector<const CMemberInfo*> CMemberViews::MembersInListOrder() const {
-  std::vector<const CMemberInfo*> members;
-  members.reserve(static_cast<std::size_t>(m_list.count()));
-  for (int row = 0; row < m_list.count(); ++row) members.push_back(RecordOf<const CMemberInfo>(m_list.item(row)));
-  return members;
+void CMemberViews::ShowState(const CMemberRows& rows, std::size_t gridRow) {
+  if (gridRow >= rows.Grid().size()) return;
+  m_grid.SetCheckState(static_cast<int>(gridRow), rows.Grid()[gridRow].state);
 }
-
-std::vector<CMemberRow> CMemberViews::GridRows() const { return m_grid.MemberRows(); }
 
 }  // namespace varnwick

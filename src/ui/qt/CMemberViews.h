@@ -1,34 +1,30 @@
 #pragma once
 
-#include <string>
+#include <cstddef>
 #include <vector>
 
 #include "CClassInfo.h"
-#include "MemberStates.h"
+#include "CMemberRows.h"
 
 namespace varnwick {
 
 class CListBox;
 class CMemberGridCtrl;
 
-// The two views of one class's members: the member list, sorted as every generator walks the
-// members, and the grid, in header order, with the check states the user sets.
+// Paints the shell's member rows: the member list, and the grid with the check states.
 class CMemberViews {
  public:
   CMemberViews(CListBox& list, CMemberGridCtrl& grid) : m_list(list), m_grid(grid) {}
 
-  // Refills both views with a class's members in their shown states; null changes nothing.
-  void Show(const CClassInfo* record);
-  void Clear();
-  // The class the views show, or null.
-  const CClassInfo* ShownClass() const { return m_pShown; }
-  std::vector<const CMemberInfo*> MembersInListOrder() const;
-  std::vector<CMemberRow> GridRows() const;
+  // Refills both views. The grid's current row stays on its member while that member is shown,
+  // as it does when the rows are sorted.
+  void Show(const CMemberRows& rows);
+  void ShowState(const CMemberRows& rows, std::size_t gridRow);
 
  private:
   CListBox& m_list;
   CMemberGridCtrl& m_grid;
-  const CClassInfo* m_pShown = nullptr;
+  std::vector<const CMemberInfo*> m_gridMembers;  // the member on each grid row, as painted
 };
 
 }  // namespace varnwick

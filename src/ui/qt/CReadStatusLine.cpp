@@ -1,4 +1,4 @@
-#include "CReadProgress.h"
+#include "CReadStatusLine.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,7 +6,7 @@
 
 namespace varnwick {
 
-CReadProgress::CReadProgress(QWidget* parent) : QFrame(parent) {
+CReadStatusLine::CReadStatusLine(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("readProgress"));
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Sunken);
@@ -19,14 +19,15 @@ CReadProgress::CReadProgress(QWidget* parent) : QFrame(parent) {
   layout->setContentsMargins(4, 1, 4, 1);
   layout->addWidget(m_text, 1);
   layout->addWidget(m_cancel);
-  connect(m_cancel, &QPushButton::clicked, this, &CReadProgress::CancelClicked);
-  SetCounts(0, 0);
+  connect(m_cancel, &QPushButton::clicked, this, &CReadStatusLine::CancelClicked);
+  hide();  // until a read takes long
 }
 
-void CReadProgress::SetCounts(std::size_t files, std::size_t classes) {
-  m_text->setText(QStringLiteral("Reading headers: %1 files read, %2 classes found").arg(files).arg(classes));
+void CReadStatusLine::ShowText(const QString& text) {
+  m_text->setText(text);
+  show();
 }
 
-QString CReadProgress::Text() const { return m_text->text(); }
+QString CReadStatusLine::Text() const { return m_text->text(); }
 
 }  // namespace varnwick

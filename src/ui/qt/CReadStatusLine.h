@@ -7,15 +7,16 @@ class QPushButton;
 
 namespace varnwick {
 
-// The status line under the main window while a folder is read: how many headers have been read
-// and how many classes found, and a button that stops the read.
-class CReadProgress : public QFrame {
+// The status line under the main window while a folder is read: the shell's text of how far the
+// read has come, and a button that stops the read.
+class CReadStatusLine : public QFrame {
   Q_OBJECT
 
  public:
-  explicit CReadProgress(QWidget* parent = nullptr);
+  explicit CReadStatusLine(QWidget* parent = nullptr);
 
-  void SetCounts(std::size_t files, std::size_t classes);
+  // Shows the line with a text.
+  void ShowText(const QString& text);
   QString Text() const;
   QPushButton* CancelButton() const { return m_cancel; }
 
