@@ -9,9 +9,13 @@ std::string NoClassInformationIn(std::string_view path) { return "No class infor
 std::string NoClassInformationFor(std::string_view path) { return "No class information for " + std::string(path); }
 
 std::string WithThousands(std::size_t number) {
-  std::string digits = std::to_string(number);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-  return digits;
+  const std::string digits = std::to_string(number);
+  std::string text;
+  for (std::size_t at = 0; at < digits.size(); ++at) {
+    if (at > 0 && (digits.size() - at) % 3 == 0) text += ',';
+    text += digits[at];
+  }
+  return text;
 }
 
 std::string FileTooLargeReason() { return "larger than " + WithThousands(kMaxHeaderBytes) + " bytes"; }

@@ -18,9 +18,11 @@ using test::TempDir;
 // alphabet backwards, so that every header's classes land between the rows already shown.
 std::string WriteFolder(const TempDir& dir, int count) {
   for (int i = 0; i < count; ++i) {
-    const std::string index = std::to_string(100 + i).substr(1);
-    const std::string letter(1, static_cast<char>('Z' - i));
-    dir.Write("folder/h" + index + ".h", "class C" + letter + "First\n{\n};\nclass C" + letter + "Second\n{\n};\n");
+    const std::string header = "folder/h" + std::to_string(i / 10) + std::to_string(i % 10) + ".h";
+    const char letter = static_cast<char>('Z' - i);
+    std::string text;
+    for (const char* suffix : {"First", "Second"}) text.append("class C").append(1, letter).append(suffix).append("\n{\n};\n");
+    dir.Write(header, text);
   }
   return dir / "folder";
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "CFakeHost.h"
 #include "CMainShell.h"
 #include "Generator.h"
@@ -87,6 +89,18 @@ TEST_F(MainShellTest, StartupFilesAreLoadedAndTheirProblemsToldTogether) {
   EXPECT_TRUE(host.messages.empty());  // the front end shows the text once its window is up
   EXPECT_EQ(SelectedName(shell), "CGood");
   EXPECT_EQ(shell.LoadStartupFiles({}), "");
+}
+
+TEST_F(MainShellTest, SeveralStartupFilesLoadInOrderAndTheLastOnesFirstClassIsSelected) {
+  const std::string first = dir.Write("first.h", "class CB\n{\n};\nclass CA\n{\n};\n");
+  const std::string second = dir.Write("second.h", "class CD\n{\n};\nclass CC\n{\n};\n");
+  std::string large = "class CHuge\n{\n";
+  large.resize(1048576, ' ');
+  const std::string big = dir.Write("big.h", large);
+  EXPECT_EQ(shell.LoadStartupFiles({first, second, big, first}), FileTooLargeMessage(big));
+  EXPECT_EQ(host.shownRows, (std::vector<std::string>{"CA", "CA", "CB", "CB", "CC", "CD"}));
+  EXPECT_EQ(SelectedName(shell), "CB");
+  EXPECT_EQ(shell.ClassList().rows[*shell.ClassList().selectedRow], 4u);  // the later of the two
 }
 
 TEST_F(MainShellTest, DeleteKeepsTheRowOrFallsBackToTheRefillsChoice) {
@@ -208,6 +222,34 @@ TEST_F(MainShellTest, ThePointerListSettingFollowsBoxAndCommand) {
   EXPECT_EQ(host.checkBoxPaints, 1);
 }
 
+TEST_F(MainShellTest, TheSettingReachesListResolutionAndAHeaderGrownTooLargeIsTold) {
+  const std::string path = dir.Write("grows.h", "typedef CTypedPtrList<CPtrList, CItem*> CItemList;\r\n"
+                                                 "class CDoc\r\n{\r\n\tCItemList m_items;\r\n\tCList<CItem, CItem&> m_values;\r\n};\r\n");
+  host.nextFile = path;
+  shell.RunCommand(kCommandClassAdd);
+  ASSERT_EQ(shell.FindMemberState("m_items"), 2);
+  // m_values starts in its list form too: walked as a pointer list only when lists are not checked.
+  ASSERT_EQ(shell.FindMemberState("m_values"), 2);
+  const int serialize = CommandOf(GeneratorKind::Serialize);
+  shell.RunCommand(serialize);
+  shell.SetCheckPtrList(false);
+  shell.RunCommand(serialize);
+  ASSERT_EQ(host.texts.size(), 2u);
+  EXPECT_NE(host.texts[0].body.find("CItem* pBase;"), std::string::npos);
+  EXPECT_NE(host.texts[0].body, host.texts[1].body);
+
+  // The element class is looked up in the header again, which has grown past the limit meanwhile.
+  shell.SetCheckPtrList(true);
+  std::ofstream(path, std::ios::binary | std::ios::app) << std::string(1048576, ' ');
+  shell.RunCommand(serialize);
+  EXPECT_EQ(host.texts.size(), 2u);
+  EXPECT_EQ(host.messages, (std::vector<std::string>{FileTooLargeMessage(path)}));
+  EXPECT_EQ(shell.FindMemberState("m_items"), 2);
+  // A generator without a list form does not read the header again.
+  shell.RunCommand(CommandOf(GeneratorKind::MembersList));
+  EXPECT_EQ(host.texts.size(), 3u);
+}
+
 TEST_F(MainShellTest, EveryGenerateCommandReachesItsGeneratorAndOthersTheirWindows) {
   Add("a.h", "class CA\n{\nint m_a;\n};\n");
   for (const GeneratorInfo& info : AllGenerators()) shell.RunCommand(info.commandId);
@@ -239,12 +281,21 @@ TEST_F(MainShellTest, ReloadKeepsTheSelectedClassWhileItsHeaderDefinesIt) {
   EXPECT_EQ(GridNames(), (std::vector<std::string>{"m_more"}));
   EXPECT_TRUE(host.messages.empty());
 
-  // The header is gone: its classes go and it is named.
+  // A header that is gone and one grown too large: their classes go, both told in one box, and the
+  // selection falls back to the refill's choice.
+  Add("other.h", "class COther\n{\n};\n");
+  const std::string big = dir.Write("big.h", "class CBig\n{\n};\n");
+  host.nextFile = big;
+  shell.RunCommand(kCommandClassAdd);
+  std::string large = "class CBig\n{\n";
+  large.resize(1048576, ' ');
+  dir.Write("big.h", large);
   std::filesystem::remove(path);
   shell.RunCommand(kCommandClassReload);
-  EXPECT_TRUE(host.shownRows.empty());
-  EXPECT_EQ(host.messages, (std::vector<std::string>{"No class information in " + path}));
-  EXPECT_TRUE(shell.Members().Grid().empty());
+  EXPECT_EQ(host.shownRows, (std::vector<std::string>{"COther"}));
+  EXPECT_EQ(host.messages, (std::vector<std::string>{"No class information in " + path + "\n" + FileTooLargeMessage(big)}));
+  EXPECT_EQ(SelectedName(shell), "COther");
+  EXPECT_EQ(shell.Members().ShownClass(), shell.SelectedClass());
 }
 
 TEST_F(MainShellTest, EnterAndEscapeAskBeforeLosingClassesQuitDoesNot) {
