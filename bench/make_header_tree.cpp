@@ -159,7 +159,13 @@ HeaderKind DrawKind(CDraw& draw) {
 std::string NextUnit(CDraw& draw, HeaderKind kind, int serial) {
   if (kind == HeaderKind::kResource) return ResourceLines(draw);
   if (kind == HeaderKind::kPrototypes) return PrototypeLines(draw);
-  const std::string stem = "C" + Word(draw) + Word(draw) + std::to_string(serial);
+  // The second word is drawn first, as in the trees made so far; spelt out, the order no longer
+  // depends on the compiler. Appending in steps also spares GCC 12 a false -Wrestrict report.
+  const std::string second = Word(draw);
+  std::string stem = "C";
+  stem += Word(draw);
+  stem += second;
+  stem += std::to_string(serial);
   switch (draw.Below(4)) {
     case 0: return DialogClass(draw, stem + "Dlg");
     case 1: return DocumentClass(draw, stem + "Doc");

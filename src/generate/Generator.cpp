@@ -20,6 +20,7 @@ const std::array<GeneratorInfo, 12>& AllGenerators() {
       {GeneratorKind::Greater, 32776, "gt", ">"},
       {GeneratorKind::Store, 32792, "store", "<<"},
       {GeneratorKind::Load, 32793, "load", ">>"},
+      // "Dilaog" is misspelt on purpose: it is this command's menu text as users have always seen it.
       {GeneratorKind::ModalDialog, 32786, "dialog", "Modal Dilaog"},
       {GeneratorKind::MembersList, 32787, "members-list", "Members List"},
       {GeneratorKind::MembersValues, 32789, "members-values", "Members List = value"},

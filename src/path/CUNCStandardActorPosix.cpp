@@ -1,7 +1,5 @@
 #include "CUNCStandardActor.h"
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,8 +8,8 @@
 #include <vector>
 
 #include "FindMatches.h"
+#include "ListFolder.h"
 #include "PathText.h"
-#include "WildcardMatch.h"
 
 namespace varnwick {
 
@@ -61,19 +59,22 @@ UNCResult MakeAbsolute(const std::string& text, std::string* absolute) {
   return kUNCOk;
 }
 
-// The entry's kind, from the directory listing when it tells, else from the file itself; the
-// full path is built only then.
-CUNCFindData DescribeEntry(const std::string& directory, const dirent64& entry) {
+}  // namespace
+
+// The entry's kind, from the directory listing when it tells, else from the file itself.
+CUNCFindData DescribeEntry(const std::string& directory, const char* name, ListedKind kind) {
   CUNCFindData data;
-  data.name = entry.d_name;
-  unsigned char type = entry.d_type;
+  data.name = name;
   struct stat info {};
-  if (type == DT_UNKNOWN && lstat((directory + "/" + data.name).c_str(), &info) == 0) {
-    type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+  if (kind == ListedKind::kUnknown && lstat((directory + "/" + data.name).c_str(), &info) == 0) {
+    kind = S_ISLNK(info.st_mode)   ? ListedKind::kSymlink
+           : S_ISDIR(info.st_mode) ? ListedKind::kDirectory
+           : S_ISREG(info.st_mode) ? ListedKind::kRegularFile
+                                   : ListedKind::kOther;
   }
-  if (type == DT_DIR) data.isDirectory = true;
-  if (type == DT_REG) data.isRegularFile = true;
-  if (type == DT_LNK) {
+  if (kind == ListedKind::kDirectory) data.isDirectory = true;
+  if (kind == ListedKind::kRegularFile) data.isRegularFile = true;
+  if (kind == ListedKind::kSymlink) {
     data.isSymlink = true;
     if (stat((directory + "/" + data.name).c_str(), &info) == 0) {
       data.isDirectory = S_ISDIR(info.st_mode);
@@ -82,33 +83,6 @@ CUNCFindData DescribeEntry(const std::string& directory, const dirent64& entry) 
   }
   return data;
 }
-
-// The listing is read with getdents64 into a buffer on the stack: opendir would allocate 32 KB and
-// ask fstat for each folder, which over a tree of small folders costs more than the listing.
-UNCResult ListDirectory(const std::string& directory, std::string_view pattern,
-                        std::vector<CUNCFindData>* matches) {
-  const int folder = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder < 0) return UNCResultFromErrno(errno);
-  alignas(dirent64) char buffer[32 * 1024];
-  int error = 0;
-  for (;;) {
-    const ssize_t filled = getdents64(folder, buffer, sizeof buffer);
-    if (filled <= 0) {
-      if (filled < 0) error = errno;
-      break;
-    }
-    for (ssize_t at = 0; at < filled;) {
-      const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-      at += entry->d_reclen;
-      if (WildcardMatch(pattern, entry->d_name)) matches->push_back(DescribeEntry(directory, *entry));
-    }
-  }
-  close(folder);
-  if (error != 0) return UNCResultFromErrno(error);
-  return matches->empty() ? kUNCNotFound : kUNCOk;
-}
-
-}  // namespace
 
 UNCResult CUNCStandardActor::Qualify(CUNCPath& path) {
   const std::string text = ToSystemSeparators(path.GetFull());
@@ -160,7 +134,7 @@ UNCResult FindMatches(const std::string& pattern, std::vector<CUNCFindData>* mat
       slash == std::string::npos ? "." : slash == 0 ? "/" : text.substr(0, slash);
   const std::string_view name =
       slash == std::string::npos ? std::string_view(text) : std::string_view(text).substr(slash + 1);
-  return ListDirectory(directory, name, matches);
+  return ListFolder(directory, name, matches);
 }
 
 }  // namespace varnwick
