@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "CCatalogue.h"
+#include "CFolderWalk.h"
 
 namespace varnwick {
 

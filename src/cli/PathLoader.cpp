@@ -3,8 +3,6 @@
 #include <optional>
 
 #include "AddDirectory.h"
-#include "CCatalogueReadAhead.h"
-#include "CPathWalk.h"
 #include "CUNCPath.h"
 #include "CUNCStandardActor.h"
 #include "HeaderFile.h"
@@ -13,7 +11,7 @@
 namespace varnwick {
 
 // An empty path names nothing (with a separator added it would name the root folder).
-bool IsFolder(const std::string& path) {
+bool ExistsAsFolder(const std::string& path) {
   if (path.empty()) return false;
   std::string probe = path;
   if (probe.back() != '/' && probe.back() != '\\') probe += '/';
@@ -69,12 +67,7 @@ bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& mess
 }  // namespace
 
 bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
-               bool recursive, CLoadThreads threads) {
-  // The headers are read ahead on a second thread; the load below runs as it would alone.
-  std::optional<CCatalogueReadAhead> readAhead;
-  if (threads == CLoadThreads::kReadAhead) {
-    readAhead.emplace(catalogue, std::make_unique<CPathWalk>(paths, DepthOf(recursive)));
-  }
+               bool recursive) {
   bool allRead = true;
   for (const std::string& path : paths) {
     try {

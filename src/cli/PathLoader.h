@@ -5,11 +5,9 @@
 #include <vector>
 
 #include "CCatalogue.h"
+#include "CFolderWalk.h"
 
 namespace varnwick {
-
-// Whether a load reads the next headers on a second thread while it adds the ones before.
-enum class CLoadThreads { kReadAhead, kOne };
 
 // The reason given for a header over the size limit.
 inline constexpr const char* kTooLargeReason = "larger than 1,048,575 bytes";
@@ -20,13 +18,14 @@ inline constexpr const char* kTooLargeReason = "larger than 1,048,575 bytes";
 // gives "varnwick-cli: PATH: REASON" and makes the answer false; so does a header over the size
 // limit, which ends only its own path's load (for a folder, at that header). A header without a
 // class gives "No class information in PATH" and a folder's header that cannot be read is
-// reported: neither makes the answer false. Reading ahead changes nothing but the time taken.
+// reported: neither makes the answer false.
 // True when every path was read.
 bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
-               bool recursive = false, CLoadThreads threads = CLoadThreads::kReadAhead);
+               bool recursive = false);
 
-// Whether `path` names a folder (with or without a separator at its end).
-bool IsFolder(const std::string& path);
+// Whether a folder exists at `path` (with or without a separator at its end), by an existence
+// test alone; CheckFolder also tells whether it can be listed.
+bool ExistsAsFolder(const std::string& path);
 // The folder depth of a load with or without `recursive`.
 inline CFolderDepth DepthOf(bool recursive) {
   return recursive ? CFolderDepth::kWithSubfolders : CFolderDepth::kFolderOnly;

@@ -4,10 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "CCatalogueReadAhead.h"
 #include "CClassFilter.h"
 #include "CClassListBox.h"
-#include "CFolderSteps.h"
 #include "CReadProgress.h"
 #include "HeaderFile.h"
 
@@ -60,8 +58,6 @@ std::optional<std::string> CFolderReader::Read(const std::string& folder, CFolde
   qApp->installEventFilter(this);
   std::optional<std::string> tooLarge;
   try {
-    // The headers are read ahead on a second thread; this thread adds them and paints as before.
-    const CCatalogueReadAhead readAhead(m_catalogue, std::make_unique<CFolderSteps>(folder, depth));
     AddDirectory(m_catalogue, folder, this, depth);
   } catch (const CFileTooLarge& error) {
     tooLarge = error.Path();
