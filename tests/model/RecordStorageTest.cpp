@@ -8,7 +8,6 @@
 
 #include "CClassInfo.h"
 #include "CRecordPool.h"
-#include "CSharedText.h"
 
 namespace varnwick {
 namespace {
@@ -33,7 +32,8 @@ TEST(RecordStorageTest, PoolSlotsAreDistinctWhileLiveAndReusedOnceFreed) {
   for (void* slot : live) CRecordPool<Slab>::Free(slot);
 }
 
-TEST(RecordStorageTest, SlotsFreedByAnotherThreadServeTheThreadThatMakesRecords) {
+// A thread that ends leaves its free slots to the threads that make records after it.
+TEST(RecordStorageTest, SlotsFreedOnAThreadThatEndsServeOtherThreads) {
   struct Small {
     char bytes[24];
   };
@@ -41,9 +41,9 @@ TEST(RecordStorageTest, SlotsFreedByAnotherThreadServeTheThreadThatMakesRecords)
   std::vector<void*> first;
   std::thread maker([&first] {
     for (std::size_t i = 0; i < kCount; ++i) first.push_back(CRecordPool<Small>::Allocate());
+    for (void* slot : first) CRecordPool<Small>::Free(slot);
   });
   maker.join();
-  for (void* slot : first) CRecordPool<Small>::Free(slot);  // this thread frees what it never made
   std::vector<void*> second;
   std::thread again([&second] {
     for (std::size_t i = 0; i < kCount; ++i) second.push_back(CRecordPool<Small>::Allocate());
@@ -52,8 +52,7 @@ TEST(RecordStorageTest, SlotsFreedByAnotherThreadServeTheThreadThatMakesRecords)
   std::sort(first.begin(), first.end());
   std::size_t reused = 0;
   for (void* slot : second) reused += std::binary_search(first.begin(), first.end(), slot) ? 1 : 0;
-  // All but what the freeing thread keeps for itself (fewer than two batches) come back.
-  EXPECT_GE(reused, kCount - 512);
+  EXPECT_EQ(reused, kCount);
   std::sort(second.begin(), second.end());
   EXPECT_EQ(std::adjacent_find(second.begin(), second.end()), second.end()) << "a slot was handed out twice";
 }
@@ -66,29 +65,12 @@ TEST(RecordStorageTest, MembersParsedOnOneThreadLiveOnAndDieOnAnother) {
   });
   parser.join();
   ASSERT_EQ(record->m_pMembers.size(), 3u);
-  for (const auto& member : record->m_pMembers) {
-    EXPECT_EQ(static_cast<const std::string&>(member->m_strClass), "CAnOrderDialogClass");
-  }
   EXPECT_EQ(record->m_pMembers[2]->LineText(), "CString m_str");
   record.reset();
   // The slots freed here serve this thread's next records.
   CClassInfo again;
   ASSERT_TRUE(again.LoadFromText("class CAgain\r\n{\r\n\tlong m_n;\r\n"));
   EXPECT_EQ(again.m_pMembers.front()->m_strName, "m_n");
-}
-
-TEST(RecordStorageTest, SharedTextIsCopiedByHoldersAndReplacedForOneOnly) {
-  CSharedText name("CCustomerAccountView");
-  CSharedText copy = name;
-  CSharedText empty;
-  EXPECT_EQ(copy.Text(), "CCustomerAccountView");
-  EXPECT_EQ(&copy.Text(), &name.Text());  // one text, two holders
-  copy = std::string("COther");
-  EXPECT_EQ(name.Text(), "CCustomerAccountView");
-  EXPECT_EQ(copy.Text(), "COther");
-  EXPECT_EQ(empty.Text(), "");
-  EXPECT_FALSE(copy == name);
-  EXPECT_TRUE(CSharedText("COther") == copy);
 }
 
 }  // namespace
