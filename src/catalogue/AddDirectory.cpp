@@ -13,9 +13,9 @@ std::string HeaderPattern(std::string_view folder) {
 
 void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener,
                   CFolderDepth depth) {
-  CFolderWalk walk(folder, depth);
+  const std::unique_ptr<CHeaderWalk> walk = catalogue.WalkFolder(folder, depth);
   CWalkStep step;
-  while (walk.Next(step)) {
+  while (walk->Next(step)) {
     const bool found = catalogue.AddFile(step.path, step.knowledge);
     if (listener == nullptr) continue;
     listener->OnFileRead(step.path, found);

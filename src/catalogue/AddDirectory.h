@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "CCatalogue.h"
-#include "CFolderWalk.h"
 
 namespace varnwick {
 

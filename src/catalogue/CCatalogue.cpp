@@ -25,8 +25,8 @@ std::vector<std::unique_ptr<CClassInfo>> ReadClasses(const std::string& path) {
 bool CCatalogue::AddFile(const std::string& path, CPathKnowledge knowledge) {
   // Records are collected first so that a failure part-way leaves the catalogue as it was.
   m_lastFileHadText = false;
-  std::vector<std::unique_ptr<CClassInfo>> found = m_reader.Read(path, knowledge);
-  m_lastFileHadText = m_reader.LastReadHadText();
+  std::vector<std::unique_ptr<CClassInfo>> found = Source().Read(path, knowledge);
+  m_lastFileHadText = Source().LastReadHadText();
   if (found.empty()) return false;
   m_strLastClass = found.front()->m_strName;
   if (m_sink != nullptr) {

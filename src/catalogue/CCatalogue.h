@@ -52,6 +52,13 @@ class CCatalogue {
   bool AddFile(const std::string& path, CPathKnowledge knowledge = CPathKnowledge::kUnknown);
   // Whether the last AddFile got the header's text, classes or none.
   bool LastFileHadText() const { return m_lastFileHadText; }
+  // The headers of `folder` in the order Add Directory adds them, as the source lists them.
+  std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder, CFolderDepth depth) {
+    return Source().WalkFolder(folder, depth);
+  }
+  // AddFile reads through `source` (not owned) from now on, or through its own reader again when
+  // `source` is null.
+  void SetSource(CHeaderSource* source) { m_source = source; }
   // The classes added from now on go to `sink` (not owned) instead of the catalogue's list, which
   // then stays as it is; the last class read is still remembered. Null keeps them again.
   void SetSink(CRecordSink* sink) {
@@ -98,6 +105,7 @@ class CCatalogue {
   struct CReading;
 
   void Append(std::vector<std::unique_ptr<CClassInfo>> records, const std::string& path);
+  CHeaderSource& Source() { return m_source != nullptr ? *m_source : m_reader; }
   std::vector<CReading> ReadLoadsAgain(CReloadReport& report);
 
   std::vector<CEntry> m_entries;
@@ -105,6 +113,7 @@ class CCatalogue {
   std::string m_strLastClass;
   bool m_lastFileHadText = false;
   CHeaderReader m_reader;
+  CHeaderSource* m_source = nullptr;  // when set, read through instead of m_reader
   CRecordSink* m_sink = nullptr;
 };
 

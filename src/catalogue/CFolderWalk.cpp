@@ -11,6 +11,7 @@ CFolderWalk::CFolderWalk(std::string_view folder, CFolderDepth depth)
 
 bool CFolderWalk::Next(CWalkStep& step) {
   if (m_walk.Current().IsEmpty()) return false;
+  step.kind = CWalkStep::kHeader;
   step.path = m_walk.Current().GetFull();
   // A file the search has just listed needs no second existence test.
   step.knowledge = m_walk.CurrentEntry().isRegularFile ? CPathKnowledge::kListedFileEntry : CPathKnowledge::kUnknown;

@@ -5,25 +5,26 @@
 #include <vector>
 
 #include "CClassInfo.h"
+#include "CHeaderSource.h"
 #include "CReadBuffer.h"
 #include "HeaderFile.h"
 
 namespace varnwick {
 
-// Reads the classes of one header into new records. Its read buffer serves header after header,
-// so a folder is read without an allocation per file.
-class CHeaderReader {
+// Reads the classes of one header into new records, apart from any catalogue, so that a header
+// can be read on one thread and its records added on another. Its read buffer serves header
+// after header. One reader serves one thread.
+class CHeaderReader : public CHeaderSource {
  public:
   explicit CHeaderReader(CMemberDetail detail = CMemberDetail::kRecords) : m_detail(detail) {}
   void SetMemberDetail(CMemberDetail detail) { m_detail = detail; }
+  // Room for the largest header at once, for a reader that reads header after header: its buffer
+  // is then never regrown and copied part way through a tree. The system maps the room's pages
+  // only as reads reach them, so small headers cost no more memory.
+  void MakeRoomForLargest() { m_buffer.Room(kMaxHeaderBytes + 1); }
 
-  // Every class of the header at `path`, in header order, each with m_strFile = path; none when
-  // the file does not exist, cannot be read or holds no class head.
-  // Throws CFileTooLarge for a header over the size limit.
-  std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge);
-  // Whether the last Read got the header's text, whatever it held: a header that yielded nothing
-  // need not be opened again to learn why.
-  bool LastReadHadText() const { return m_hadText; }
+  std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) override;
+  bool LastReadHadText() const override { return m_hadText; }
 
  private:
   CMemberDetail m_detail;

@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "AddDirectory.h"
+#include "CCatalogueReadAhead.h"
+#include "CPathWalk.h"
 #include "CUNCPath.h"
 #include "CUNCStandardActor.h"
 #include "HeaderFile.h"
@@ -67,7 +69,12 @@ bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& mess
 }  // namespace
 
 bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
-               bool recursive) {
+               bool recursive, CLoadThreads threads) {
+  // The headers are read ahead on a second thread; the load below runs as it would alone.
+  std::optional<CCatalogueReadAhead> readAhead;
+  if (threads == CLoadThreads::kReadAhead) {
+    readAhead.emplace(catalogue, std::make_unique<CPathWalk>(paths, DepthOf(recursive)));
+  }
   bool allRead = true;
   for (const std::string& path : paths) {
     try {

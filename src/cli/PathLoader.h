@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "CCatalogue.h"
-#include "CFolderWalk.h"
 
 namespace varnwick {
+
+// Whether a load reads the next headers on a second thread while it adds the ones before.
+enum class CLoadThreads { kReadAhead, kOne };
 
 // The reason given for a header over the size limit.
 inline constexpr const char* kTooLargeReason = "larger than 1,048,575 bytes";
@@ -18,10 +20,10 @@ inline constexpr const char* kTooLargeReason = "larger than 1,048,575 bytes";
 // gives "varnwick-cli: PATH: REASON" and makes the answer false; so does a header over the size
 // limit, which ends only its own path's load (for a folder, at that header). A header without a
 // class gives "No class information in PATH" and a folder's header that cannot be read is
-// reported: neither makes the answer false.
+// reported: neither makes the answer false. Reading ahead changes nothing but the time taken.
 // True when every path was read.
 bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
-               bool recursive = false);
+               bool recursive = false, CLoadThreads threads = CLoadThreads::kReadAhead);
 
 // Whether a folder exists at `path` (with or without a separator at its end), by an existence
 // test alone; CheckFolder also tells whether it can be listed.

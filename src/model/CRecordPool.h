@@ -11,20 +11,22 @@ namespace varnwick {
 // Hands out a fresh block of `bytes` that lives as long as the process (see CRecordPool).
 char* KeepBlock(std::size_t bytes);
 
-// Slots the size of one record type, cut from large blocks: a header yields thousands of class and
-// member records, and one malloc with its bookkeeping for each is a good part of the parse time.
-// Each thread cuts and reuses its own slots without a lock; a slot freed on another thread than
-// the one that made it goes on the freeing thread's list. A thread that ends leaves its free slots
-// in a depot that the threads short of slots take from before they cut new ones. Blocks are never
-// given back.
+// Slots the size of one record type, cut from large blocks: a tree of headers yields thousands of
+// class and member records, and one malloc with its bookkeeping for each is a good part of both the
+// parse time and the memory a loaded tree holds. A freed slot goes on the freeing thread's own
+// list, so records made on one thread may be freed on another without a lock; a thread that frees
+// more than it makes (records read ahead by another thread) passes its surplus, a batch at a time,
+// to a depot that the threads short of slots take from before they cut new ones; a thread that
+// ends leaves all its free slots there. Blocks are never given back.
 template <class Record>
 class CRecordPool {
  public:
   static void* Allocate() {
     Slots& slots = t_slots;
-    if (slots.freed == nullptr) TakeFromDepot(slots);
+    if (slots.freed == nullptr) TakeBatch(slots);
     if (FreeSlot* slot = slots.freed) {
       slots.freed = slot->next;
+      --slots.freedCount;
       return slot;
     }
     if (slots.cursor == slots.end) {
@@ -42,6 +44,7 @@ class CRecordPool {
     Slots& slots = t_slots;
     if (slots.freed == nullptr) t_handoff.Arm();
     slots.freed = new (slot) FreeSlot{slots.freed};
+    if (++slots.freedCount >= 2 * kBatchSlots) GiveBatch(slots);
   }
 
  private:
@@ -51,22 +54,30 @@ class CRecordPool {
   // Trivially destroyed, so that reaching it costs no check on the thread's first use.
   struct Slots {
     FreeSlot* freed = nullptr;
+    std::size_t freedCount = 0;
     char* cursor = nullptr;
     char* end = nullptr;
   };
-  // At the thread's end, gives its free slots to the depot. Reaching it registers that, so it is
-  // reached only off the common paths: when a block is cut and when the free list starts anew.
+  // At the thread's end, gives all its free slots to the depot. Reaching it registers that, so it
+  // is reached only off the common paths: when a block is cut and when the free list starts anew.
   struct Handoff {
     void Arm() {}
     ~Handoff() {
-      GiveToDepot(t_slots.freed);
-      t_slots.freed = nullptr;
+      Slots& slots = t_slots;
+      if (slots.freed != nullptr) GiveList(slots.freed, slots.freedCount);
+      slots.freed = nullptr;
+      slots.freedCount = 0;
     }
   };
-  // The free slots of threads that ended, a list each, shared by all threads.
+  struct Batch {
+    FreeSlot* list;
+    std::size_t count;
+  };
+  // Lists of free slots (kBatchSlots each, but for those of threads that ended), shared by all
+  // threads.
   struct Depot {
     std::mutex mutex;
-    std::vector<FreeSlot*> lists;
+    std::vector<Batch> batches;
     std::atomic<std::size_t> count{0};  // looked at without the lock: it is almost always 0
   };
 
@@ -75,32 +86,50 @@ class CRecordPool {
   static constexpr std::size_t kSlotBytes =
       ((sizeof(Record) > sizeof(FreeSlot) ? sizeof(Record) : sizeof(FreeSlot)) + kAlign - 1) & ~(kAlign - 1);
   static constexpr std::size_t kSlotsPerBlock = 512;
+  static constexpr std::size_t kBatchSlots = 256;
 
   static Depot& SharedDepot() {
     static Depot* const depot = new Depot;  // reachable to the end, like the blocks
     return *depot;
   }
 
-  static void GiveToDepot(FreeSlot* list) noexcept {
-    if (list == nullptr) return;
-    Depot& depot = SharedDepot();
-    try {
-      const std::lock_guard<std::mutex> lock(depot.mutex);
-      depot.lists.push_back(list);
-      depot.count.store(depot.lists.size(), std::memory_order_relaxed);
-    } catch (...) {
-      // No room to record the list: its slots stay unused, in blocks that stay reachable.
+  static void GiveBatch(Slots& slots) noexcept {
+    FreeSlot* batch = slots.freed;
+    FreeSlot* last = batch;
+    for (std::size_t i = 1; i < kBatchSlots; ++i) last = last->next;
+    slots.freed = last->next;
+    last->next = nullptr;
+    slots.freedCount -= kBatchSlots;
+    if (!GiveList(batch, kBatchSlots)) {
+      // No room to record the batch: the slots stay with this thread.
+      last->next = slots.freed;
+      slots.freed = batch;
+      slots.freedCount += kBatchSlots;
     }
   }
 
-  static void TakeFromDepot(Slots& slots) {
+  // False when the depot has no room to record the list.
+  static bool GiveList(FreeSlot* list, std::size_t count) noexcept {
+    Depot& depot = SharedDepot();
+    try {
+      const std::lock_guard<std::mutex> lock(depot.mutex);
+      depot.batches.push_back({list, count});
+      depot.count.store(depot.batches.size(), std::memory_order_relaxed);
+      return true;
+    } catch (...) {
+      return false;
+    }
+  }
+
+  static void TakeBatch(Slots& slots) {
     Depot& depot = SharedDepot();
     if (depot.count.load(std::memory_order_relaxed) == 0) return;
     const std::lock_guard<std::mutex> lock(depot.mutex);
-    if (depot.lists.empty()) return;
-    slots.freed = depot.lists.back();
-    depot.lists.pop_back();
-    depot.count.store(depot.lists.size(), std::memory_order_relaxed);
+    if (depot.batches.empty()) return;
+    slots.freed = depot.batches.back().list;
+    slots.freedCount = depot.batches.back().count;
+    depot.batches.pop_back();
+    depot.count.store(depot.batches.size(), std::memory_order_relaxed);
   }
 
   static inline thread_local Slots t_slots;

@@ -4,8 +4,10 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "CCatalogueReadAhead.h"
 #include "CClassFilter.h"
 #include "CClassListBox.h"
+#include "CFolderSteps.h"
 #include "CReadProgress.h"
 #include "HeaderFile.h"
 
@@ -58,6 +60,8 @@ std::optional<std::string> CFolderReader::Read(const std::string& folder, CFolde
   qApp->installEventFilter(this);
   std::optional<std::string> tooLarge;
   try {
+    // The headers are read ahead on a second thread; this thread adds them and paints as before.
+    const CCatalogueReadAhead readAhead(m_catalogue, std::make_unique<CFolderSteps>(folder, depth));
     AddDirectory(m_catalogue, folder, this, depth);
   } catch (const CFileTooLarge& error) {
     tooLarge = error.Path();

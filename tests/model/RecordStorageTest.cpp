@@ -32,8 +32,7 @@ TEST(RecordStorageTest, PoolSlotsAreDistinctWhileLiveAndReusedOnceFreed) {
   for (void* slot : live) CRecordPool<Slab>::Free(slot);
 }
 
-// A thread that ends leaves its free slots to the threads that make records after it.
-TEST(RecordStorageTest, SlotsFreedOnAThreadThatEndsServeOtherThreads) {
+TEST(RecordStorageTest, SlotsFreedByAnotherThreadServeTheThreadThatMakesRecords) {
   struct Small {
     char bytes[24];
   };
@@ -41,9 +40,9 @@ TEST(RecordStorageTest, SlotsFreedOnAThreadThatEndsServeOtherThreads) {
   std::vector<void*> first;
   std::thread maker([&first] {
     for (std::size_t i = 0; i < kCount; ++i) first.push_back(CRecordPool<Small>::Allocate());
-    for (void* slot : first) CRecordPool<Small>::Free(slot);
   });
   maker.join();
+  for (void* slot : first) CRecordPool<Small>::Free(slot);  // this thread frees what it never made
   std::vector<void*> second;
   std::thread again([&second] {
     for (std::size_t i = 0; i < kCount; ++i) second.push_back(CRecordPool<Small>::Allocate());
@@ -52,9 +51,32 @@ TEST(RecordStorageTest, SlotsFreedOnAThreadThatEndsServeOtherThreads) {
   std::sort(first.begin(), first.end());
   std::size_t reused = 0;
   for (void* slot : second) reused += std::binary_search(first.begin(), first.end(), slot) ? 1 : 0;
-  EXPECT_EQ(reused, kCount);
+  // All but what the freeing thread keeps for itself (fewer than two batches) come back.
+  EXPECT_GE(reused, kCount - 512);
   std::sort(second.begin(), second.end());
   EXPECT_EQ(std::adjacent_find(second.begin(), second.end()), second.end()) << "a slot was handed out twice";
+}
+
+// A thread that ends leaves all its free slots, however few, to the threads after it.
+TEST(RecordStorageTest, SlotsFreedOnAThreadThatEndsServeOtherThreads) {
+  struct Tiny {
+    char bytes[32];
+  };
+  constexpr std::size_t kCount = 100;  // fewer than a batch
+  std::vector<void*> first;
+  std::thread maker([&first] {
+    for (std::size_t i = 0; i < kCount; ++i) first.push_back(CRecordPool<Tiny>::Allocate());
+    for (void* slot : first) CRecordPool<Tiny>::Free(slot);
+  });
+  maker.join();
+  std::vector<void*> second;
+  std::thread again([&second] {
+    for (std::size_t i = 0; i < kCount; ++i) second.push_back(CRecordPool<Tiny>::Allocate());
+  });
+  again.join();
+  std::sort(first.begin(), first.end());
+  std::sort(second.begin(), second.end());
+  EXPECT_EQ(second, first);
 }
 
 TEST(RecordStorageTest, MembersParsedOnOneThreadLiveOnAndDieOnAnother) {

@@ -1,0 +1,18 @@
+#include "CCatalogueReadAhead.h"
+
+#include <thread>
+
+namespace varnwick {
+
+CCatalogueReadAhead::CCatalogueReadAhead(CCatalogue& catalogue, std::unique_ptr<CHeaderWalk> walk)
+    : m_catalogue(catalogue) {
+  if (std::thread::hardware_concurrency() == 1) return;
+  m_ahead.emplace(std::move(walk), CReadAhead::kDefaultWindow, catalogue.MemberDetail());
+  catalogue.SetSource(&*m_ahead);
+}
+
+CCatalogueReadAhead::~CCatalogueReadAhead() {
+  if (m_ahead) m_catalogue.SetSource(nullptr);
+}
+
+}  // namespace varnwick
