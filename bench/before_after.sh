@@ -2,8 +2,9 @@
 # Runs the three speed benchmarks for two builds side by side: the tree benchmark (varnwick-cli
 # classes against Ctags and wc -l), the parse benchmark and the Add Directory benchmark.
 #
-#   bench/before_after.sh [-c COMMIT] [-o OLD_BUILD] [-b BUILD] [-t TREE] [-r RUNS]
+#   bench/before_after.sh [-c COMMIT] [-o OLD_BUILD] [-b BUILD] [-t TREE] [-r RUNS] [-C]
 #
+# With -C every run starts on a cold page cache (dropped before each run; needs root).
 # OLD_BUILD (default build-before) holds the older build's bin/ folder; when it has no
 # varnwick-cli, COMMIT (default: the commit this work started from) is exported there and its
 # command-line tool and benchmarks are built (Release with debug information, like BUILD).
@@ -16,14 +17,16 @@ old=build-before
 build=build
 tree=${TMPDIR:-/tmp}/varnwick-header-tree
 runs=5
-while getopts "c:o:b:t:r:" option; do
+cold=false
+while getopts "c:o:b:t:r:C" option; do
   case $option in
     c) commit=$OPTARG ;;
     o) old=$OPTARG ;;
     b) build=$OPTARG ;;
     t) tree=$OPTARG ;;
     r) runs=$OPTARG ;;
-    *) sed -n '2,11p' "$0"; exit 2 ;;
+    C) cold=true ;;
+    *) sed -n '2,13p' "$0"; exit 2 ;;
   esac
 done
 
@@ -39,7 +42,10 @@ fi
 uptime
 
 echo "=== tree benchmark"
-bench/tree_bench.sh -b "$build" -t "$tree" -r "$runs" -c "before=$old/bin/varnwick-cli" -c "after=$build/bin/varnwick-cli"
+coldFlag=()
+$cold && coldFlag=(-C)
+bench/tree_bench.sh -b "$build" -t "$tree" -r "$runs" "${coldFlag[@]}" -c "before=$old/bin/varnwick-cli" \
+  -c "after=$build/bin/varnwick-cli"
 
 # The fastest median real and CPU time of each benchmark over RUNS rounds, in microseconds. The
 # builds take turns, a round each, and within a round the benchmarks' repetitions are interleaved:
@@ -48,6 +54,7 @@ bench/tree_bench.sh -b "$build" -t "$tree" -r "$runs" -c "before=$old/bin/varnwi
 medians() {
   for ((round = 0; round < runs; round++)); do
     for bin in "$@"; do
+      if $cold; then sync; echo 3 >/proc/sys/vm/drop_caches; fi
       "$bin" --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true \
         --benchmark_report_aggregates_only=true 2>/dev/null |
         awk -v bin="$bin" 'function us(value, unit) { return unit == "ms" ? value * 1000 : unit == "ns" ? value / 1000 : unit == "s" ? value * 1e6 : value }
@@ -75,6 +82,8 @@ awk '
     }
   }' "$old/parse.txt" "$build/parse.txt"
 
+# The desktop benchmark needs both builds' desktop program.
+[ -x "$old/bin/varnwick-bench-add-directory" ] && [ -x "$build/bin/varnwick-bench-add-directory" ] || exit 0
 echo "=== Add Directory benchmark (before)"
 QT_QPA_PLATFORM=offscreen "$old/bin/varnwick-bench-add-directory" --benchmark_repetitions="$runs" \
   --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'median|Benchmark'

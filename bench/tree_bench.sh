@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times `varnwick-cli classes` over a generated tree of headers against Universal Ctags and `wc -l`
-# over the same files, in one run, with a warm page cache: the best wall time of RUNS runs and the
+# over the same files, in one run, with a warm page cache (with -C a cold one: the page cache is
+# dropped before every run, which needs root): the best wall time of RUNS runs and the
 # largest peak RSS of each tool. "floor" lists and reads the same headers on two threads without
 # parsing them: what the reading alone costs on this machine.
 #
@@ -8,7 +9,7 @@
 # its NAME-folders row names every folder of the tree instead, as a tool without --recursive is
 # run. Starting a program with 1,750 arguments costs the shell itself about 15 ms.
 #
-#   bench/tree_bench.sh [-b BUILD] [-t TREE] [-r RUNS] [-c NAME=CLI]...
+#   bench/tree_bench.sh [-b BUILD] [-t TREE] [-r RUNS] [-C] [-c NAME=CLI]...
 #
 # Each -c adds a command-line tool to time beside the build's own (e.g. an older build, to put
 # before and after side by side); without one only BUILD/bin/varnwick-cli is timed.
@@ -19,13 +20,15 @@ build=build
 tree=${TMPDIR:-/tmp}/varnwick-header-tree
 runs=5
 clis=()
-while getopts "b:t:r:c:" option; do
+cold=false
+while getopts "b:t:r:c:C" option; do
   case $option in
     b) build=$OPTARG ;;
     t) tree=$OPTARG ;;
     r) runs=$OPTARG ;;
     c) clis+=("$OPTARG") ;;
-    *) sed -n '2,10p' "$0"; exit 2 ;;
+    C) cold=true ;;
+    *) sed -n '2,11p' "$0"; exit 2 ;;
   esac
 done
 [ ${#clis[@]} -eq 0 ] && clis=("varnwick=$build/bin/varnwick-cli")
@@ -38,7 +41,7 @@ trap 'rm -rf "$work"' EXIT
 find "$tree" -type d | LC_ALL=C sort >"$work/folders"
 find "$tree" -type f -name '*.h' -print0 >"$work/files0"
 mapfile -t folders <"$work/folders"
-find "$tree" -type f -name '*.h' -print0 | xargs -0 cat >/dev/null  # warm the page cache
+$cold || find "$tree" -type f -name '*.h' -print0 | xargs -0 cat >/dev/null  # warm the page cache
 
 declare -A best rss commands
 names=()
@@ -60,6 +63,7 @@ add_tool wc "wc -l --files0-from=\"$work/files0\""
 # Wall time from the shell's clock (finer than time's 10 ms), peak RSS from /usr/bin/time.
 time_once() {
   local name=$1 start end ms kb
+  if $cold; then sync; echo 3 >/proc/sys/vm/drop_caches; fi
   start=$EPOCHREALTIME
   eval "/usr/bin/time -f %M -o \"$work/rss\" ${commands[$name]}" >"$work/out.$name" 2>"$work/err.$name"
   end=$EPOCHREALTIME
@@ -74,6 +78,7 @@ for ((run = 0; run < runs; run++)); do
   for name in "${names[@]}"; do time_once "$name"; done
 done
 
+$cold && printf 'cold page cache: dropped before every run\n'
 printf '%s headers, %s bytes, %s folders; best of %s runs\n' "$(tr -cd '\0' <"$work/files0" | wc -c)" \
   "$(xargs -0 cat <"$work/files0" | wc -c)" "${#folders[@]}" "$runs"
 printf '%-16s %9s %9s %10s %10s %9s\n' tool ms "peak MB" "vs ctags" "vs wc" lines

@@ -49,7 +49,7 @@ CReadAhead::CReadAhead(std::unique_ptr<CHeaderWalk> walk, std::size_t window, CM
       m_window(window == 0 ? 1 : window),
       m_detail(detail),
       m_reader(detail),
-      m_helper([this] { Help(); }) {
+      m_helper([this] { WorkAhead(); }) {
   m_reader.MakeRoomForLargest();
 }
 
@@ -66,7 +66,7 @@ CReadAhead::~CReadAhead() {
 // end. Once the two meet, it lists on rather than sit idle, up to the limit of the load's own look
 // ahead; only then does it wait, until the load has used up all but half the window, so that the
 // threads seldom wake each other.
-void CReadAhead::Help() {
+void CReadAhead::WorkAhead() {
   CHeaderReader reader(m_detail);
   reader.MakeRoomForLargest();
   std::unique_lock<std::mutex> lock(m_mutex);

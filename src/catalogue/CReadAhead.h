@@ -54,7 +54,8 @@ class CReadAhead : public CHeaderSource {
   };
   using TaskPtr = std::shared_ptr<Task>;
 
-  void Help();
+  // The second thread's work: lists and reads ahead of the load until it is stopped.
+  void WorkAhead();
   // Reads `task` with `reader`, the lock released meanwhile.
   void ReadTask(std::unique_lock<std::mutex>& lock, Task& task, CHeaderReader& reader);
   // Lists one more step, the lock released meanwhile; false when the walk is over.

@@ -9,7 +9,7 @@ bool CPathWalk::Next(CWalkStep& step) {
   m_folder.reset();
   if (m_next == m_paths.size()) return false;
   const std::string& next = m_paths[m_next++];
-  if (IsFolder(next)) {
+  if (ExistsAsFolder(next)) {
     m_folder = std::make_unique<CFolderSteps>(next, m_depth);
     return m_folder->Next(step);
   }

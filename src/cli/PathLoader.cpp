@@ -13,7 +13,7 @@
 namespace varnwick {
 
 // An empty path names nothing (with a separator added it would name the root folder).
-bool IsFolder(const std::string& path) {
+bool ExistsAsFolder(const std::string& path) {
   if (path.empty()) return false;
   std::string probe = path;
   if (probe.back() != '/' && probe.back() != '\\') probe += '/';

@@ -25,8 +25,9 @@ inline constexpr const char* kTooLargeReason = "larger than 1,048,575 bytes";
 bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
                bool recursive = false, CLoadThreads threads = CLoadThreads::kReadAhead);
 
-// Whether `path` names a folder (with or without a separator at its end).
-bool IsFolder(const std::string& path);
+// Whether a folder exists at `path` (with or without a separator at its end), by an existence
+// test alone; CheckFolder also tells whether it can be listed.
+bool ExistsAsFolder(const std::string& path);
 // The folder depth of a load with or without `recursive`.
 inline CFolderDepth DepthOf(bool recursive) {
   return recursive ? CFolderDepth::kWithSubfolders : CFolderDepth::kFolderOnly;

@@ -11,7 +11,7 @@ namespace varnwick {
 std::optional<std::string> UnreadableReason(const std::string& path);
 
 // Whether a path named to a load is a folder, and if it is, why it cannot be listed (nullopt when
-// it can): what IsFolder and UnreadableReason tell of it, asked at once.
+// it can): what ExistsAsFolder and UnreadableReason tell of it, asked at once.
 struct CFolderCheck {
   bool isFolder = false;
   std::optional<std::string> unreadable;

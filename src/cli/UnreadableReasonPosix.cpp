@@ -49,7 +49,7 @@ CFolderCheck CheckFolder(const std::string& path) {
   if (path.empty()) return {};
   const int error = FolderOpenError(ToSystemSeparators(path));
   if (error == 0) return {true, std::nullopt};
-  if (error == ENOENT || error == ENOTDIR || !IsFolder(path)) return {};
+  if (error == ENOENT || error == ENOTDIR || !ExistsAsFolder(path)) return {};
   return {true, SystemReason(error)};
 }
 

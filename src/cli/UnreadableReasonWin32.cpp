@@ -45,7 +45,7 @@ std::optional<std::string> UnreadableReason(const std::string& path) {
 }
 
 CFolderCheck CheckFolder(const std::string& path) {
-  if (!IsFolder(path)) return {};
+  if (!ExistsAsFolder(path)) return {};
   return {true, FolderReason(path)};
 }
 

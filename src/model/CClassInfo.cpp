@@ -89,14 +89,13 @@ void CClassInfo::Parse(std::string_view text, CMemberDetail detail) {
   bool dialogData = false;
   bool classFound = false;
   bool inStruct = false;
-  CSharedText className;
   CLogicalLineReader reader(text);
   while (reader.Next()) {
     std::string_view line = reader.Line();
     if (line.empty()) continue;
     // Before the class head and inside a struct no line declares a member (the line that ends a
     // struct holds a "}"), so only the comment is looked for there.
-    const LineScan scan = classFound && !inStruct ? ScanLine(line) : ScanComment(line);
+    const LineScan scan = classFound && !inStruct ? ScanLine(line) : FindComment(line);
     if (scan.comment != std::string_view::npos) line = ReadComment(line, scan.comment, dialogData);
     if (WordAt(line, 0, "struct")) inStruct = true;
     if (inStruct && (Contains(line, "};") || Contains(line, "} ;"))) inStruct = false;
@@ -106,14 +105,13 @@ void CClassInfo::Parse(std::string_view text, CMemberDetail detail) {
         return;
       }
       ReadClassHead(line, *this);
-      if (records) className = m_strName;
       classFound = true;
       inStruct = false;
       continue;
     }
     if (classFound && !line.empty() && !inStruct && !scan.HasNonDeclarationMark(line)) {
       if (records) {
-        ReadDeclaration(line, dialogData, className, m_pMembers);
+        ReadDeclaration(line, dialogData, m_strName, m_pMembers);
       } else {
         m_nCountedMembers += CountDeclarators(line);
       }

@@ -1,8 +1,6 @@
 #include "CLineBytes.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "ByteChunk.h"
 
 namespace varnwick {
 namespace {
@@ -20,16 +18,14 @@ constexpr std::array<unsigned char, 256> KindTable() {
 
 }  // namespace
 
-CLineBytes::CLineBytes(std::string_view line) : m_line(line) {
+CLineBytes::CLineBytes(std::string_view line, Indexing indexing) : m_line(line) {
   if (line.size() > kIndexedBytes) return;
-#if defined(__SSE2__)
-  if (line.size() >= 16) {
+  const bool chunks = indexing == Indexing::kChosen ? CByteChunk::kVector : indexing == Indexing::kByChunks;
+  if (chunks && line.size() >= CByteChunk::kBytes) {
     IndexChunks();
-    m_indexed = true;
-    return;
+  } else {
+    IndexShortLine();
   }
-#endif
-  IndexShortLine();
   m_indexed = true;
 }
 
@@ -41,36 +37,23 @@ void CLineBytes::IndexShortLine() {
   }
 }
 
-#if defined(__SSE2__)
 // The last chunk overlaps the one before it rather than reading past the line; setting the bits
 // of the overlap twice changes nothing.
 void CLineBytes::IndexChunks() {
-  const __m128i blank = _mm_set1_epi8(' ');
-  const __m128i tab = _mm_set1_epi8('\t');
-  const __m128i angle = _mm_set1_epi8('>');
-  const __m128i comma = _mm_set1_epi8(',');
-  const __m128i star = _mm_set1_epi8('*');
-  const __m128i paren = _mm_set1_epi8(')');
-  const __m128i colon = _mm_set1_epi8(':');
   std::array<std::uint64_t, kKinds> masks{};
-  for (std::size_t next = 0; next < m_line.size(); next += 16) {
-    const std::size_t at = next + 16 <= m_line.size() ? next : m_line.size() - 16;
-    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_line.data() + at));
-    const auto bits = [at](__m128i found) {
-      return std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(found))} << at;
-    };
-    masks[kBlankOrTab] |= bits(_mm_or_si128(_mm_cmpeq_epi8(chunk, blank), _mm_cmpeq_epi8(chunk, tab)));
-    masks[kAngle] |= bits(_mm_cmpeq_epi8(chunk, angle));
-    masks[kComma] |= bits(_mm_cmpeq_epi8(chunk, comma));
-    masks[kStar] |= bits(_mm_cmpeq_epi8(chunk, star));
-    masks[kParen] |= bits(_mm_cmpeq_epi8(chunk, paren));
-    masks[kColon] |= bits(_mm_cmpeq_epi8(chunk, colon));
+  for (std::size_t next = 0; next < m_line.size(); next += CByteChunk::kBytes) {
+    const std::size_t at = next + CByteChunk::kBytes <= m_line.size() ? next : m_line.size() - CByteChunk::kBytes;
+    const CByteChunk chunk(m_line.data() + at);
+    const auto bits = [at](unsigned found) { return std::uint64_t{found} << at; };
+    masks[kBlankOrTab] |= bits(chunk.Mask(' ', '\t'));
+    masks[kAngle] |= bits(chunk.Mask('>'));
+    masks[kComma] |= bits(chunk.Mask(','));
+    masks[kStar] |= bits(chunk.Mask('*'));
+    masks[kParen] |= bits(chunk.Mask(')'));
+    masks[kColon] |= bits(chunk.Mask(':'));
   }
   m_masks = masks;
 }
-#else
-void CLineBytes::IndexChunks() { IndexShortLine(); }
-#endif
 
 std::size_t CLineBytes::FindDirectly(std::string_view part, Kind kind) {
   if (kind != kBlankOrTab) return part.find(kBytes[kind]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -8,13 +9,16 @@
 namespace varnwick {
 
 // Where the bytes that divide a declaration stand in one line: one bit per byte for a line of up
-// to 64 bytes, found sixteen bytes at a time, so that each of the declaration reader's many small
+// to 64 bytes, found a chunk at a time where the processor compares a chunk at once, so that each of the declaration reader's many small
 // searches is a few bit operations. A longer line is searched directly.
 class CLineBytes {
  public:
   enum Kind { kBlankOrTab, kAngle, kComma, kStar, kParen, kColon, kKinds };
 
-  explicit CLineBytes(std::string_view line);
+  // How the line is indexed: the way that suits the processor, or either one (they agree).
+  enum class Indexing { kChosen, kByBytes, kByChunks };
+
+  explicit CLineBytes(std::string_view line, Indexing indexing = Indexing::kChosen);
 
   // The position in `part`, a piece of the line, of its first byte of that kind (for kBlankOrTab
   // a blank or a tab; for kParen ")"), or npos.
@@ -24,7 +28,7 @@ class CLineBytes {
     const auto offset = static_cast<std::size_t>(part.data() - m_line.data());
     std::uint64_t bits = m_masks[kind] >> offset;
     if (part.size() < kIndexedBytes) bits &= (std::uint64_t{1} << part.size()) - 1;
-    return bits == 0 ? std::string_view::npos : static_cast<std::size_t>(__builtin_ctzll(bits));
+    return bits == 0 ? std::string_view::npos : static_cast<std::size_t>(std::countr_zero(bits));
   }
   bool Holds(std::string_view part, Kind kind) const { return Find(part, kind) != std::string_view::npos; }
 

@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "CSharedText.h"
-
 namespace varnwick {
 
 // Check states of a member row: what the generators do with the member.
@@ -20,8 +18,7 @@ class CMemberInfo {
  public:
   CMemberInfo() = default;
   // The parser's record: the texts are built once, in place, rather than assigned afterwards.
-  CMemberInfo(std::string_view name, std::string_view type, const CSharedText& className)
-      : m_strName(name), m_strType(type), m_strClass(className) {}
+  CMemberInfo(std::string_view name, std::string_view type) : m_strName(name), m_strType(type) {}
   virtual ~CMemberInfo() = default;
 
   // Records come from a pool of same-sized slots; see CRecordPool.
@@ -42,7 +39,6 @@ class CMemberInfo {
   bool m_bDialog = false;
   int m_nCheckState = kCheckGenerate;
   std::string m_strType;
-  CSharedText m_strClass;  // the owning class's name, shared by all its members
 };
 
 }  // namespace varnwick

@@ -16,8 +16,8 @@ char* KeepBlock(std::size_t bytes);
 // parse time and the memory a loaded tree holds. A freed slot goes on the freeing thread's own
 // list, so records made on one thread may be freed on another without a lock; a thread that frees
 // more than it makes (records read ahead by another thread) passes its surplus, a batch at a time,
-// to a depot that the threads short of slots take from before they cut new ones. Blocks are never
-// given back.
+// to a depot that the threads short of slots take from before they cut new ones; a thread that
+// ends leaves all its free slots there. Blocks are never given back.
 template <class Record>
 class CRecordPool {
  public:
@@ -30,6 +30,7 @@ class CRecordPool {
       return slot;
     }
     if (slots.cursor == slots.end) {
+      t_handoff.Arm();
       slots.cursor = KeepBlock(kSlotsPerBlock * kSlotBytes);
       slots.end = slots.cursor + kSlotsPerBlock * kSlotBytes;
     }
@@ -41,6 +42,7 @@ class CRecordPool {
   static void Free(void* slot) noexcept {
     if (slot == nullptr) return;
     Slots& slots = t_slots;
+    if (slots.freed == nullptr) t_handoff.Arm();
     slots.freed = new (slot) FreeSlot{slots.freed};
     if (++slots.freedCount >= 2 * kBatchSlots) GiveBatch(slots);
   }
@@ -49,16 +51,33 @@ class CRecordPool {
   struct FreeSlot {
     FreeSlot* next;
   };
+  // Trivially destroyed, so that reaching it costs no check on the thread's first use.
   struct Slots {
     FreeSlot* freed = nullptr;
     std::size_t freedCount = 0;
     char* cursor = nullptr;
     char* end = nullptr;
   };
-  // Batches of kBatchSlots free slots, each a list, shared by all threads.
+  // At the thread's end, gives all its free slots to the depot. Reaching it registers that, so it
+  // is reached only off the common paths: when a block is cut and when the free list starts anew.
+  struct Handoff {
+    void Arm() {}
+    ~Handoff() {
+      Slots& slots = t_slots;
+      if (slots.freed != nullptr) GiveList(slots.freed, slots.freedCount);
+      slots.freed = nullptr;
+      slots.freedCount = 0;
+    }
+  };
+  struct Batch {
+    FreeSlot* list;
+    std::size_t count;
+  };
+  // Lists of free slots (kBatchSlots each, but for those of threads that ended), shared by all
+  // threads.
   struct Depot {
     std::mutex mutex;
-    std::vector<FreeSlot*> batches;
+    std::vector<Batch> batches;
     std::atomic<std::size_t> count{0};  // looked at without the lock: it is almost always 0
   };
 
@@ -81,16 +100,24 @@ class CRecordPool {
     slots.freed = last->next;
     last->next = nullptr;
     slots.freedCount -= kBatchSlots;
-    Depot& depot = SharedDepot();
-    try {
-      const std::lock_guard<std::mutex> lock(depot.mutex);
-      depot.batches.push_back(batch);
-      depot.count.store(depot.batches.size(), std::memory_order_relaxed);
-    } catch (...) {
+    if (!GiveList(batch, kBatchSlots)) {
       // No room to record the batch: the slots stay with this thread.
       last->next = slots.freed;
       slots.freed = batch;
       slots.freedCount += kBatchSlots;
+    }
+  }
+
+  // False when the depot has no room to record the list.
+  static bool GiveList(FreeSlot* list, std::size_t count) noexcept {
+    Depot& depot = SharedDepot();
+    try {
+      const std::lock_guard<std::mutex> lock(depot.mutex);
+      depot.batches.push_back({list, count});
+      depot.count.store(depot.batches.size(), std::memory_order_relaxed);
+      return true;
+    } catch (...) {
+      return false;
     }
   }
 
@@ -99,13 +126,14 @@ class CRecordPool {
     if (depot.count.load(std::memory_order_relaxed) == 0) return;
     const std::lock_guard<std::mutex> lock(depot.mutex);
     if (depot.batches.empty()) return;
-    slots.freed = depot.batches.back();
-    slots.freedCount = kBatchSlots;
+    slots.freed = depot.batches.back().list;
+    slots.freedCount = depot.batches.back().count;
     depot.batches.pop_back();
     depot.count.store(depot.batches.size(), std::memory_order_relaxed);
   }
 
   static inline thread_local Slots t_slots;
+  static inline thread_local Handoff t_handoff;
 };
 
 // Under AddressSanitizer every record gets its own allocation, so a use after free is still seen.

@@ -4,10 +4,6 @@
 #include <memory>
 #include <optional>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "CLineBytes.h"
 #include "Text.h"
 
@@ -37,9 +33,9 @@ std::string_view TakeQualifiers(std::string_view line, LineMarks& marks) {
 
 // Where the type ends: the first blank or tab, or just after the first ">" so that a template
 // type keeps its whole argument list. None when the line has no blank or tab after its start.
-// SplitPoint and DeclaresNothing run for every declaration line. With two callers (the record
-// reader and the counter) GCC stopped inlining them, which made a member-dense parse 5% slower.
-[[gnu::always_inline]] inline std::optional<std::size_t> SplitPoint(std::string_view line, const CLineBytes& bytes) {
+// SplitPoint and DeclaresNothing run for every declaration line, from two callers (the record
+// reader and the counter): inline, so that each caller gets its own copy to optimize.
+inline std::optional<std::size_t> SplitPoint(std::string_view line, const CLineBytes& bytes) {
   std::size_t split = bytes.Find(line, CLineBytes::kBlankOrTab);
   if (split == std::string_view::npos) return std::nullopt;
   if (split == 0) {
@@ -52,7 +48,7 @@ std::string_view TakeQualifiers(std::string_view line, LineMarks& marks) {
   return split;
 }
 
-[[gnu::always_inline]] inline bool DeclaresNothing(std::string_view type, std::string_view declarators, const CLineBytes& bytes) {
+inline bool DeclaresNothing(std::string_view type, std::string_view declarators, const CLineBytes& bytes) {
   const std::size_t comma = bytes.Find(declarators, CLineBytes::kComma);
   return bytes.Holds(declarators, CLineBytes::kParen) ||
          (comma != std::string_view::npos && comma + 1 >= declarators.size()) || declarators.empty() ||
@@ -110,42 +106,12 @@ void NoteTypeWord(std::string_view type, std::size_t i, bool& listSeen, TypeWord
   }
 }
 
-#if defined(__SSE2__)
-// Where the words' first letters stand in sixteen bytes, one bit per byte.
-unsigned WordStartMask(__m128i chunk) {
-  __m128i starts = _mm_setzero_si128();
-  for (const char c : kWordStarts) starts = _mm_or_si128(starts, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)));
-  return static_cast<unsigned>(_mm_movemask_epi8(starts));
-}
-
-// A template type runs to dozens of bytes: sixteen at a time, the last chunk overlapping the one
-// before it rather than reading past the type.
-void ScanLongType(std::string_view type, bool& listSeen, TypeWords& words) {
-  for (std::size_t next = 0; next < type.size();) {
-    const std::size_t at = next + 16 <= type.size() ? next : type.size() - 16;
-    const unsigned seen = (1u << (next - at)) - 1;
-    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(type.data() + at));
-    for (unsigned starts = WordStartMask(chunk) & ~seen; starts != 0; starts &= starts - 1) {
-      NoteTypeWord(type, at + static_cast<std::size_t>(__builtin_ctz(starts)), listSeen, words);
-    }
-    next = at + 16;
-  }
-}
-#endif
-
 // One pass over the type instead of a dozen searches: this runs for every member of every header.
-// Most letters start none of the words, and a table (or, for a long type, a vector compare) says
-// so before the switch.
+// Most letters start none of the words, and a table says so before the switch.
 TypeWords ScanTypeWords(std::string_view type) {
   static constexpr std::array<bool, 256> kWordStart = WordStartTable();
   TypeWords words;
   bool listSeen = false;
-#if defined(__SSE2__)
-  if (type.size() >= 16) {
-    ScanLongType(type, listSeen, words);
-    return words;
-  }
-#endif
   for (std::size_t i = 0; i < type.size(); ++i) {
     if (kWordStart[static_cast<unsigned char>(type[i])]) NoteTypeWord(type, i, listSeen, words);
   }
@@ -155,7 +121,7 @@ TypeWords ScanTypeWords(std::string_view type) {
 constexpr std::size_t kFirstMembers = 16;
 
 // Pointers to anything but numbers and strings are left out by default, except in documents.
-bool PointerKeepsState(std::string_view type, const std::string& className) {
+bool PointerKeepsState(std::string_view type, std::string_view className) {
   return type == "double" || type == "int" || type == "long" || Contains(type, "String") ||
          Contains(className, "Doc");
 }
@@ -221,14 +187,14 @@ std::size_t CountDeclarators(std::string_view line) {
   return count;
 }
 
-void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className,
+void ReadDeclaration(std::string_view line, bool inDialogData, std::string_view className,
                      std::vector<std::unique_ptr<CMemberInfo>>& members) {
   int state = kCheckGenerate;
   const auto typeRead = [&](const DeclarationParts& parts) { state = TypeCheckState(parts.type, inDialogData); };
   ReadDeclarators(line, typeRead, [&](std::string_view declarator, const DeclarationParts& parts) {
     if (state != kCheckList && parts.marks.pointer && !PointerKeepsState(parts.type, className)) state = kCheckSkip;
 
-    std::unique_ptr<CMemberInfo> member(new CMemberInfo(declarator, parts.type, className));
+    std::unique_ptr<CMemberInfo> member(new CMemberInfo(declarator, parts.type));
     member->m_bPointer = parts.marks.pointer;
     member->m_bStatic = parts.marks.isStatic;
     member->m_bConst = parts.marks.isConst;

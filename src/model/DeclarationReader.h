@@ -11,8 +11,8 @@ namespace varnwick {
 
 // Reads one declaration line of a class body into member records appended to `members`: one per
 // declarator that names a member. `inDialogData` marks members of the dialog-data block;
-// `className` is the class's name, shared by the members.
-void ReadDeclaration(std::string_view line, bool inDialogData, const CSharedText& className,
+// `className` is the name of the class whose body holds the line.
+void ReadDeclaration(std::string_view line, bool inDialogData, std::string_view className,
                      std::vector<std::unique_ptr<CMemberInfo>>& members);
 
 // The number of member records ReadDeclaration would make of `line`.

@@ -1,10 +1,9 @@
 #include "LineScan.h"
 
 #include <array>
+#include <bit>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "ByteChunk.h"
 
 namespace varnwick {
 namespace {
@@ -47,8 +46,9 @@ inline void NoteBlank(std::string_view line, std::size_t blank, LineScan& scan) 
   if (kKeywordEnd[static_cast<unsigned char>(line[blank - 1])] && EndsKeyword(line, blank)) scan.keywordBlank = blank;
 }
 
-// Byte by byte: short lines, and machines without SSE2.
-LineScan ScanBytes(std::string_view line) {
+}  // namespace
+
+LineScan ScanLineBytes(std::string_view line) {
   static constexpr std::array<unsigned char, 256> kTable = ByteTable();
   LineScan scan;
   for (std::size_t i = 0; i < line.size(); ++i) {
@@ -67,54 +67,33 @@ LineScan ScanBytes(std::string_view line) {
   return scan;
 }
 
-#if defined(__SSE2__)
-
-unsigned Mask(__m128i chunk, char c) {
-  return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c))));
-}
-
-unsigned MarkMask(__m128i chunk) {
-  const __m128i marks = _mm_or_si128(
-      _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('(')), _mm_cmpeq_epi8(chunk, _mm_set1_epi8(':'))),
-      _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('{')), _mm_cmpeq_epi8(chunk, _mm_set1_epi8('}'))),
-                   _mm_cmpeq_epi8(chunk, _mm_set1_epi8('#'))));
-  return static_cast<unsigned>(_mm_movemask_epi8(marks));
-}
-
-// The last letters of the keywords: "t", "f", "m", "n".
-unsigned KeywordEndMask(__m128i chunk) {
-  const __m128i letters = _mm_or_si128(
-      _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('t')), _mm_cmpeq_epi8(chunk, _mm_set1_epi8('f'))),
-      _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('m')), _mm_cmpeq_epi8(chunk, _mm_set1_epi8('n'))));
-  return static_cast<unsigned>(_mm_movemask_epi8(letters));
-}
-
 // Sixteen bytes at a time; the last chunk overlaps the one before it, with the bytes seen there
 // masked out, so no byte past the line is ever read.
-LineScan ScanChunks(std::string_view line) {
+LineScan ScanLineChunks(std::string_view line) {
   LineScan scan;
   const char* data = line.data();
   for (std::size_t next = 0; next < line.size();) {
     const std::size_t at = next + 16 <= line.size() ? next : line.size() - 16;
     const unsigned seen = (1u << (next - at)) - 1;
-    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-    const unsigned slashes = Mask(chunk, '/') & ~seen;
+    const CByteChunk chunk(data + at);
+    const unsigned slashes = chunk.Mask('/') & ~seen;
     unsigned pairs = slashes & (slashes >> 1);
     if ((slashes & 0x8000u) != 0 && at + 16 < line.size() && data[at + 16] == '/') pairs |= 0x8000u;
     const unsigned before = (pairs != 0 ? (pairs & (0u - pairs)) - 1 : 0xFFFFu) & ~seen;
     // Once a mark is known, only the comment is still looked for.
     if (!scan.markChar && scan.keywordBlank == std::string_view::npos) {
-      if ((MarkMask(chunk) & before) != 0) scan.markChar = true;
+      if ((chunk.Mask('(', ':', '{', '}', '#') & before) != 0) scan.markChar = true;
       // Only a blank after the last letter of a keyword can end one; the byte before the chunk's
       // first byte is looked at by NoteBlank.
-      const unsigned blanks = Mask(chunk, ' ');
-      const unsigned endings = (KeywordEndMask(chunk) << 1) | 1u;
+      const unsigned blanks = chunk.Mask(' ');
+      // The last letters of the keywords.
+      const unsigned endings = (chunk.Mask('t', 'f', 'm', 'n') << 1) | 1u;
       for (unsigned ends = blanks & endings & before; ends != 0 && !scan.markChar; ends &= ends - 1) {
-        NoteBlank(line, at + static_cast<std::size_t>(__builtin_ctz(ends)), scan);
+        NoteBlank(line, at + static_cast<std::size_t>(std::countr_zero(ends)), scan);
       }
     }
     if (pairs != 0) {
-      scan.comment = at + static_cast<std::size_t>(__builtin_ctz(pairs));
+      scan.comment = at + static_cast<std::size_t>(std::countr_zero(pairs));
       return scan;
     }
     next = at + 16;
@@ -122,15 +101,9 @@ LineScan ScanChunks(std::string_view line) {
   return scan;
 }
 
-#endif
-
-}  // namespace
-
 LineScan ScanLine(std::string_view line) {
-#if defined(__SSE2__)
-  if (line.size() >= 16) return ScanChunks(line);
-#endif
-  return ScanBytes(line);
+  if (CByteChunk::kVector && line.size() >= CByteChunk::kBytes) return ScanLineChunks(line);
+  return ScanLineBytes(line);
 }
 
 }  // namespace varnwick

@@ -20,12 +20,18 @@ struct LineScan {
   }
 };
 
-// Runs over every line of every header, so it takes sixteen bytes at a time where it can.
+// Runs over every line of every header, so it takes a chunk of bytes at a time where the
+// processor compares a chunk at once (CByteChunk::kVector), else one byte at a time.
 LineScan ScanLine(std::string_view line);
+// The two ways ScanLine goes, which agree on the comment and on HasNonDeclarationMark: byte by
+// byte, and chunk by chunk (for a line of at least CByteChunk::kBytes).
+LineScan ScanLineBytes(std::string_view line);
+LineScan ScanLineChunks(std::string_view line);
 
-// Only the comment of a line that cannot declare a member: its marks are not looked for, and the
-// scan tells it holds one.
-inline LineScan ScanComment(std::string_view line) {
+// For a line that cannot declare a member: only its comment is looked for, and the line is
+// reported as holding a mark without its marks being scanned, so no caller takes it for a
+// declaration.
+inline LineScan FindComment(std::string_view line) {
   LineScan scan;
   scan.markChar = true;
   for (std::size_t at = line.find('/'); at != std::string_view::npos && at + 1 < line.size(); at = line.find('/', at + 2)) {

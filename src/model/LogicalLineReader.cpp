@@ -1,8 +1,6 @@
 #include "LogicalLineReader.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "ByteChunk.h"
 
 namespace varnwick {
 
@@ -16,25 +14,27 @@ void CLogicalLineReader::Join(std::string_view line) {
   m_line = m_joined;
 }
 
+std::uint64_t NewlineBitsByBytes(const char* bytes, std::size_t count) {
+  std::uint64_t newlines = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (bytes[i] == '\n') newlines |= std::uint64_t{1} << i;
+  }
+  return newlines;
+}
+
+std::uint64_t NewlineBitsByChunks(const char* bytes) {
+  std::uint64_t newlines = 0;
+  for (std::size_t chunk = 0; chunk < 64; chunk += CByteChunk::kBytes) {
+    newlines |= std::uint64_t{CByteChunk(bytes + chunk).Mask('\n')} << chunk;
+  }
+  return newlines;
+}
+
 void CLogicalLineReader::LoadNewlines(std::size_t block) {
   m_maskBlock = block;
-  m_newlines = 0;
   const char* bytes = m_text.data() + block;
   const std::size_t count = m_text.size() - block < 64 ? m_text.size() - block : 64;
-#if defined(__SSE2__)
-  if (count == 64) {
-    const __m128i newline = _mm_set1_epi8('\n');
-    for (int chunk = 0; chunk < 4; ++chunk) {
-      const __m128i bytes16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * chunk));
-      const auto mask = static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes16, newline)));
-      m_newlines |= std::uint64_t{mask} << (16 * chunk);
-    }
-    return;
-  }
-#endif
-  for (std::size_t i = 0; i < count; ++i) {
-    if (bytes[i] == '\n') m_newlines |= std::uint64_t{1} << i;
-  }
+  m_newlines = CByteChunk::kVector && count == 64 ? NewlineBitsByChunks(bytes) : NewlineBitsByBytes(bytes, count);
 }
 
 }  // namespace varnwick

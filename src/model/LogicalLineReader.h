@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +9,11 @@
 #include "Text.h"
 
 namespace varnwick {
+
+// Where the "\n"s stand among `count` bytes (at most 64), one bit per byte: byte by byte, or, for
+// 64 bytes, a chunk at a time. The two agree.
+std::uint64_t NewlineBitsByBytes(const char* bytes, std::size_t count);
+std::uint64_t NewlineBitsByChunks(const char* bytes);
 
 // Cuts a header text into logical lines. A physical line ends at "\r\n" or at a lone "\n" and is
 // trimmed; a line whose last character is "," is joined, with nothing between, to the following
@@ -66,7 +72,7 @@ class CLogicalLineReader {
       LoadNewlines(block);
       pending = m_newlines;
     }
-    return block + static_cast<std::size_t>(__builtin_ctzll(pending));
+    return block + static_cast<std::size_t>(std::countr_zero(pending));
   }
   void LoadNewlines(std::size_t block);
 

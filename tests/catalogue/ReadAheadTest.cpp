@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CReadAhead.h"
@@ -14,9 +17,11 @@ using test::TempDir;
 // Lists a fixed sequence of headers; "<NAME" and ">NAME" stand for the begin and end of folder NAME.
 class CListedWalk : public CHeaderWalk {
  public:
-  explicit CListedWalk(std::vector<std::string> paths) : m_paths(std::move(paths)) {}
+  explicit CListedWalk(std::vector<std::string> paths, std::atomic<std::size_t>* listed = nullptr)
+      : m_paths(std::move(paths)), m_listed(listed) {}
   bool Next(CWalkStep& step) override {
     if (m_next == m_paths.size()) return false;
+    if (m_listed != nullptr) ++*m_listed;
     const std::string& path = m_paths[m_next++];
     step = {CWalkStep::kHeader, path, CPathKnowledge::kUnknown};
     if (path.starts_with('<')) step = {CWalkStep::kFolderBegin, path.substr(1), CPathKnowledge::kUnknown};
@@ -27,6 +32,7 @@ class CListedWalk : public CHeaderWalk {
  private:
   std::vector<std::string> m_paths;
   std::size_t m_next = 0;
+  std::atomic<std::size_t>* m_listed;  // counts the steps listed, when set
 };
 
 // The headers a walk gives, `limit` at most.
@@ -109,6 +115,28 @@ TEST_F(ReadAheadTest, ReadsEveryListedHeaderInTheLoadsOrder) {
   }
   EXPECT_EQ(all, expected);
   EXPECT_NE(expected.find("C39Two @" + headers[39] + ": m_s"), std::string::npos);
+}
+
+// Before the load asks for anything, the second thread lists the headers and reads them: a header
+// changed on disk afterwards still gives the classes it held when it was read ahead.
+TEST_F(ReadAheadTest, ListsAndReadsBeforeTheLoadAsks) {
+  const std::vector<std::string> some(headers.begin(), headers.begin() + 10);
+  std::atomic<std::size_t> listed{0};
+  CReadAhead ahead(std::make_unique<CListedWalk>(some, &listed), 64);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (listed < some.size() && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  ASSERT_EQ(listed, some.size()) << "nothing was listed ahead";
+  // Ten small headers: read long before this, even on a busy machine.
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  for (const std::string& path : some) dir.Write(path.substr(dir.Path().size() + 1), "class CChanged\n{\n};\n");
+  std::size_t readAhead = 0;
+  for (std::size_t i = 0; i < some.size(); ++i) {
+    const std::string classes = ReadAhead(ahead, some[i]);
+    if (classes.starts_with("C" + std::to_string(i) + " @")) ++readAhead;
+  }
+  EXPECT_GT(readAhead, 0u) << "every header was read only when the load asked for it";
 }
 
 TEST_F(ReadAheadTest, StopsWhileHeadersAreStillBeingRead) {

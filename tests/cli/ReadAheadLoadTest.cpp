@@ -118,37 +118,3 @@ TEST(ReadAheadLoadTest, TheClassListingIsTheLoadedCatalogueLineByLine) {
 
 }  // namespace
 }  // namespace varnwick
-
-namespace varnwick {
-namespace {
-
-// The listing is kept in blocks of a fixed size: lines that fill a block, cross into the next,
-// or are longer than a block on their own must come out whole and in order.
-TEST(ClassListingTest, LinesOfEveryLengthComeOutWholeAndInOrder) {
-  CClassListing listing;
-  std::string expected;
-  std::size_t index = 0;
-  // Lines that share a block, fill one to within a few bytes, cross into the next, outgrow one.
-  constexpr std::size_t kBlock = CTextBlock::kHugeBytes;
-  for (std::size_t length : {std::size_t{10}, kBlock / 3, kBlock / 2, std::size_t{5}, kBlock + 300, kBlock - 150,
-                             std::size_t{1}, std::size_t{70'000}}) {
-    std::vector<std::unique_ptr<CClassInfo>> records;
-    for (int copy = 0; copy < 2; ++copy) {
-      auto record = std::make_unique<CClassInfo>();
-      record->m_strName = std::string(length, static_cast<char>('a' + index % 26));
-      record->m_strFile = "f" + std::to_string(index) + ".h";
-      record->m_pMembers.resize(index % 3);
-      expected += std::to_string(index) + "\t" + record->m_strName + "\t" + std::to_string(index % 3) + "\t" +
-                  record->m_strFile + "\n";
-      ++index;
-      records.push_back(std::move(record));
-    }
-    listing.Take(std::move(records));
-  }
-  std::ostringstream out;
-  listing.Write(out);
-  EXPECT_TRUE(out.str() == expected) << "the listing differs from the lines taken";
-}
-
-}  // namespace
-}  // namespace varnwick

@@ -55,7 +55,6 @@ CMemberInfo& TestClass::Add(std::string type, std::string name, unsigned flags, 
   member->m_bStatic = (flags & kStatic) != 0;
   member->m_bConst = (flags & kConst) != 0;
   member->m_bDialog = (flags & kDialog) != 0;
-  member->m_strClass = m_record.m_strName;
   m_states.emplace(member->m_strName, state);  // the first row of a name wins, as in the grid
   m_order.push_back(member.get());
   m_record.m_pMembers.push_back(std::move(member));

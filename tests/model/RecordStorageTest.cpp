@@ -8,7 +8,6 @@
 
 #include "CClassInfo.h"
 #include "CRecordPool.h"
-#include "CSharedText.h"
 
 namespace varnwick {
 namespace {
@@ -58,6 +57,28 @@ TEST(RecordStorageTest, SlotsFreedByAnotherThreadServeTheThreadThatMakesRecords)
   EXPECT_EQ(std::adjacent_find(second.begin(), second.end()), second.end()) << "a slot was handed out twice";
 }
 
+// A thread that ends leaves all its free slots, however few, to the threads after it.
+TEST(RecordStorageTest, SlotsFreedOnAThreadThatEndsServeOtherThreads) {
+  struct Tiny {
+    char bytes[32];
+  };
+  constexpr std::size_t kCount = 100;  // fewer than a batch
+  std::vector<void*> first;
+  std::thread maker([&first] {
+    for (std::size_t i = 0; i < kCount; ++i) first.push_back(CRecordPool<Tiny>::Allocate());
+    for (void* slot : first) CRecordPool<Tiny>::Free(slot);
+  });
+  maker.join();
+  std::vector<void*> second;
+  std::thread again([&second] {
+    for (std::size_t i = 0; i < kCount; ++i) second.push_back(CRecordPool<Tiny>::Allocate());
+  });
+  again.join();
+  std::sort(first.begin(), first.end());
+  std::sort(second.begin(), second.end());
+  EXPECT_EQ(second, first);
+}
+
 TEST(RecordStorageTest, MembersParsedOnOneThreadLiveOnAndDieOnAnother) {
   std::unique_ptr<CClassInfo> record;
   std::thread parser([&record] {
@@ -66,29 +87,12 @@ TEST(RecordStorageTest, MembersParsedOnOneThreadLiveOnAndDieOnAnother) {
   });
   parser.join();
   ASSERT_EQ(record->m_pMembers.size(), 3u);
-  for (const auto& member : record->m_pMembers) {
-    EXPECT_EQ(static_cast<const std::string&>(member->m_strClass), "CAnOrderDialogClass");
-  }
   EXPECT_EQ(record->m_pMembers[2]->LineText(), "CString m_str");
   record.reset();
   // The slots freed here serve this thread's next records.
   CClassInfo again;
   ASSERT_TRUE(again.LoadFromText("class CAgain\r\n{\r\n\tlong m_n;\r\n"));
   EXPECT_EQ(again.m_pMembers.front()->m_strName, "m_n");
-}
-
-TEST(RecordStorageTest, SharedTextIsCopiedByHoldersAndReplacedForOneOnly) {
-  CSharedText name("CCustomerAccountView");
-  CSharedText copy = name;
-  CSharedText empty;
-  EXPECT_EQ(copy.Text(), "CCustomerAccountView");
-  EXPECT_EQ(&copy.Text(), &name.Text());  // one text, two holders
-  copy = std::string("COther");
-  EXPECT_EQ(name.Text(), "CCustomerAccountView");
-  EXPECT_EQ(copy.Text(), "COther");
-  EXPECT_EQ(empty.Text(), "");
-  EXPECT_FALSE(copy == name);
-  EXPECT_TRUE(CSharedText("COther") == copy);
 }
 
 }  // namespace
