@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "CCatalogueReadAhead.h"
+#include "CFolderSteps.h"
 #include "CShellHost.h"
 #include "HeaderFile.h"
 #include "ListOrder.h"
@@ -24,6 +26,8 @@ std::optional<std::string> CFolderRead::Run(const std::string& folder, CFolderDe
   m_start = m_clock();
   std::optional<std::string> tooLarge;
   try {
+    // The headers are read ahead on a second thread; this one adds them and paints.
+    const CCatalogueReadAhead readAhead(m_catalogue, std::make_unique<CFolderSteps>(folder, depth));
     AddDirectory(m_catalogue, folder, this, depth);
   } catch (const CFileTooLarge& error) {
     tooLarge = error.Path();
