@@ -8,6 +8,7 @@
 #include "CUNCPath.h"
 #include "CUNCStandardActor.h"
 #include "HeaderFile.h"
+#include "MessageText.h"
 #include "UnreadableReason.h"
 
 namespace varnwick {
@@ -62,7 +63,7 @@ bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& mess
     ReportUnreadable(messages, path, *reason);
     return false;
   }
-  messages << "No class information in " << path << '\n';
+  messages << NoClassInformationIn(path) << '\n';
   return true;
 }
 
@@ -80,7 +81,7 @@ bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std
     try {
       allRead = LoadPath(catalogue, path, messages, recursive) && allRead;
     } catch (const CFileTooLarge& tooLarge) {
-      ReportUnreadable(messages, tooLarge.Path(), kTooLargeReason);
+      ReportUnreadable(messages, tooLarge.Path(), FileTooLargeReason());
       allRead = false;
     }
   }

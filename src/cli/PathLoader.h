@@ -11,9 +11,6 @@ namespace varnwick {
 // Whether a load reads the next headers on a second thread while it adds the ones before.
 enum class CLoadThreads { kReadAhead, kOne };
 
-// The reason given for a header over the size limit.
-inline constexpr const char* kTooLargeReason = "larger than 1,048,575 bytes";
-
 // Loads each path as one command of the desktop program would: a folder as Add Directory (or Add
 // Directory Tree when `recursive`), anything else as Add Class. Problems are reported on
 // `messages`, one line each, and never end the run. A path that does not exist or cannot be read

@@ -9,6 +9,7 @@
 #include "CClassListing.h"
 #include "CatalogueJson.h"
 #include "HeaderFile.h"
+#include "MessageText.h"
 #include "PathLoader.h"
 #include "TempDir.h"
 
@@ -73,7 +74,7 @@ TEST(ReadAheadLoadTest, ReadingAheadLoadsWhatTheSerialWalkLoads) {
   const LoadResult serial = Load(paths, false, CLoadThreads::kOne);
   ASSERT_NE(serial.catalogue.find("CF11H24"), std::string::npos) << "the last folder was read";
   ASSERT_EQ(serial.catalogue.find("CF1H11"), std::string::npos) << "a folder stops at its large header";
-  ASSERT_NE(serial.messages.find("varnwick-cli: " + (dir / "singles/big.h") + ": " + kTooLargeReason),
+  ASSERT_NE(serial.messages.find("varnwick-cli: " + (dir / "singles/big.h") + ": " + FileTooLargeReason()),
             std::string::npos);
   // The tree through its subfolders, which stops in the second folder, twice.
   const std::vector<std::string> root = {dir.Path(), dir / "singles/single.h", dir.Path()};
