@@ -109,7 +109,7 @@ void BM_CoreAddDirectory(benchmark::State& state) {
   for (auto _ : state) {
     CCatalogue catalogue;
     AddDirectory(catalogue, folder, nullptr);
-    const CClassList list = catalogue.FillClassList();
+    const CClassList list = catalogue.SortedClassList();
     benchmark::DoNotOptimize(list.selectedRow);
     classes = list.rows.size();
   }

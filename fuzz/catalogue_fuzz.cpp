@@ -79,7 +79,7 @@ void CheckClassList(const CCatalogue& catalogue, const CClassList& list) {
 }
 
 void CheckRefill(const CCatalogue& catalogue) {
-  const CClassList list = catalogue.FillClassList();
+  const CClassList list = catalogue.SortedClassList();
   CheckClassList(catalogue, list);
   if (!list.selectedRow) return;
   const std::size_t selected = *list.SelectedRecord();
@@ -113,7 +113,7 @@ void RunAddDirectory(CCatalogue& catalogue, const fuzz::CScratchFolder& folder, 
 }
 
 void RunDeleteClass(CCatalogue& catalogue, unsigned char pick) {
-  const CClassList list = catalogue.FillClassList();
+  const CClassList list = catalogue.SortedClassList();
   const std::size_t row = pick % (list.rows.size() + 1);  // one past the end: no such row
   Records expected = RecordsOf(catalogue);
   const std::optional<CClassList> after = catalogue.DeleteClass(list, row);
@@ -130,7 +130,7 @@ void RunDeleteClass(CCatalogue& catalogue, unsigned char pick) {
 void RunDeleteAll(CCatalogue& catalogue) {
   const std::string lastClass = catalogue.LastClass();
   catalogue.DeleteAll();
-  const CClassList list = catalogue.FillClassList();
+  const CClassList list = catalogue.SortedClassList();
   Require(catalogue.IsEmpty() && list.rows.empty() && !list.selectedRow, "Delete All leaves nothing");
   Require(catalogue.LastClass() == lastClass, "Delete All keeps the remembered class");
 }

@@ -60,7 +60,7 @@ void CCatalogue::DeleteAll() {
   m_loads.clear();
 }
 
-CClassList CCatalogue::FillClassList(const CClassFilter& filter) const {
+CClassList CCatalogue::SortedClassList(const CClassFilter& filter) const {
   CClassList list;
   for (std::size_t i = 0; i < m_entries.size(); ++i)
     if (filter.Shows(At(i).m_strName)) list.rows.push_back(i);
@@ -92,7 +92,7 @@ std::optional<CClassList> CCatalogue::DeleteClass(const CClassList& list, std::s
   const std::optional<std::size_t> position = FindClassPosition(At(record));
   if (!position) return std::nullopt;
   Delete(*position);
-  CClassList refilled = FillClassList(filter);
+  CClassList refilled = SortedClassList(filter);
   if (row < refilled.rows.size()) refilled.selectedRow = row;
   return refilled;
 }

@@ -85,7 +85,7 @@ class CCatalogue {
   // The class list after a refill: the classes the filter shows, sorted by name,
   // case-insensitively, equal names in loading order; selecting the last of them named like the
   // last class read, else the first row.
-  CClassList FillClassList(const CClassFilter& filter = {}) const;
+  CClassList SortedClassList(const CClassFilter& filter = {}) const;
   // The record the refilled class list selects, or none when it shows no row.
   std::optional<std::size_t> RecordToSelect(const CClassFilter& filter = {}) const;
   // Delete Class on row `row` of `list`: removes that record and answers the class list the

@@ -164,7 +164,7 @@ void CMainShell::OnClassReload() {
   if (SelectedClass() != nullptr) before = m_list.rows[*m_list.selectedRow];
   const CReloadReport report = m_catalogue.Reload();
   // The same class stays selected while its header still defines it; else the refill's choice.
-  CClassList list = m_catalogue.FillClassList(m_filter);
+  CClassList list = m_catalogue.SortedClassList(m_filter);
   if (before && report.newPositions[*before]) list.SelectRecord(*report.newPositions[*before]);
   ShowList(std::move(list));
   ShowSelectedClass();
@@ -223,7 +223,7 @@ void CMainShell::ReadFolder(const std::string& folder, CFolderDepth depth) {
   }
 }
 
-void CMainShell::FillClassList() { ShowList(m_catalogue.FillClassList(m_filter)); }
+void CMainShell::FillClassList() { ShowList(m_catalogue.SortedClassList(m_filter)); }
 
 void CMainShell::ShowList(CClassList list) {
   m_list = std::move(list);

@@ -21,7 +21,7 @@ TEST(CatalogueTest, AddFileReadsEveryClassAndSelectsTheFirst) {
   ASSERT_EQ(catalogue.Size(), 3u);
   EXPECT_EQ(catalogue.LastClass(), "CZeta");
   for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(catalogue.At(i).m_strFile, path);
-  const CClassList list = catalogue.FillClassList();
+  const CClassList list = catalogue.SortedClassList();
   EXPECT_EQ(ShownNames(catalogue, list), (std::vector<std::string>{"CAlpha", "CMid", "CZeta"}));
   EXPECT_EQ(SelectedName(catalogue, list), "CZeta");
 }
@@ -32,7 +32,7 @@ TEST(CatalogueTest, SameHeaderTwiceSelectsItsLatestRecord) {
   CCatalogue catalogue;
   ASSERT_TRUE(catalogue.AddFile(path));
   ASSERT_TRUE(catalogue.AddFile(path));
-  const CClassList list = catalogue.FillClassList();
+  const CClassList list = catalogue.SortedClassList();
   EXPECT_EQ(ShownNames(catalogue, list), (std::vector<std::string>{"CA", "CA"}));
   EXPECT_EQ(list.SelectedRecord(), std::optional<std::size_t>(1));
 }
@@ -55,7 +55,7 @@ TEST(CatalogueTest, DeleteKeepsTheRowOrFallsBackToTheRefill) {
   TempDir dir;
   CCatalogue catalogue;
   ASSERT_TRUE(catalogue.AddFile(dir.Write("abc.h", "class CB\n{\n};\nclass CA\n{\n};\nclass CC\n{\n};\n")));
-  CClassList list = catalogue.FillClassList();
+  CClassList list = catalogue.SortedClassList();
   ASSERT_EQ(SelectedName(catalogue, list), "CB");
 
   // Deleting row 0 (CA) selects the class that moves up into row 0.
@@ -82,14 +82,14 @@ TEST(CatalogueTest, FirstRowIsSelectedWhenTheLastClassIsGone) {
   CCatalogue catalogue;
   ASSERT_TRUE(catalogue.AddFile(dir.Write("a.h", "class Cb\n{\n};\nclass CA\n{\n};\nclass cc\n{\n};\n")));
   catalogue.Delete(0);
-  const CClassList list = catalogue.FillClassList();
+  const CClassList list = catalogue.SortedClassList();
   EXPECT_EQ(SelectedName(catalogue, list), "CA");
   EXPECT_EQ(catalogue.FindClassPosition(catalogue.At(1)), std::optional<std::size_t>(1));
   CClassInfo stranger;
   EXPECT_FALSE(catalogue.FindClassPosition(stranger));
   catalogue.DeleteAll();
   EXPECT_TRUE(catalogue.IsEmpty());
-  EXPECT_FALSE(catalogue.FillClassList().selectedRow);
+  EXPECT_FALSE(catalogue.SortedClassList().selectedRow);
   EXPECT_EQ(catalogue.LastClass(), "Cb") << "Delete All keeps the remembered name";
 }
 

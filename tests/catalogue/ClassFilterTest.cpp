@@ -34,23 +34,23 @@ TEST(ClassFilterTest, SelectionRuleAppliesToTheShownRows) {
   ASSERT_TRUE(catalogue.AddFile(dir.Write("b.h", "class CNetDoc\n{\n};\nclass CNetView\n{\n};\nclass Cnet\n{\n};\n")));
   ASSERT_EQ(catalogue.LastClass(), "CNetDoc");
 
-  const CClassList all = catalogue.FillClassList(CClassFilter(""));
-  EXPECT_EQ(all.rows, catalogue.FillClassList().rows);
+  const CClassList all = catalogue.SortedClassList(CClassFilter(""));
+  EXPECT_EQ(all.rows, catalogue.SortedClassList().rows);
   EXPECT_EQ(SelectedName(catalogue, all), "CNetDoc");
 
   // The remembered class is shown: it stays selected.
-  CClassList list = catalogue.FillClassList(CClassFilter("net"));
+  CClassList list = catalogue.SortedClassList(CClassFilter("net"));
   EXPECT_EQ(ShownNames(catalogue, list), (std::vector<std::string>{"Cnet", "CNetDoc", "CNetView", "CNetView"}));
   EXPECT_EQ(SelectedName(catalogue, list), "CNetDoc");
   EXPECT_EQ(catalogue.RecordToSelect(CClassFilter("net")), list.SelectedRecord());
 
   // Hidden: the first shown row instead.
-  list = catalogue.FillClassList(CClassFilter("view"));
+  list = catalogue.SortedClassList(CClassFilter("view"));
   EXPECT_EQ(list.rows, (std::vector<std::size_t>{0, 3}));
   EXPECT_EQ(list.selectedRow, std::optional<std::size_t>(0));
   EXPECT_EQ(catalogue.RecordToSelect(CClassFilter("view")), std::optional<std::size_t>(0));
 
-  list = catalogue.FillClassList(CClassFilter("nothing"));
+  list = catalogue.SortedClassList(CClassFilter("nothing"));
   EXPECT_TRUE(list.rows.empty());
   EXPECT_FALSE(list.selectedRow);
   EXPECT_FALSE(catalogue.RecordToSelect(CClassFilter("nothing")));
@@ -61,7 +61,7 @@ TEST(ClassFilterTest, DeleteInAFilteredListKeepsTheFilter) {
   CCatalogue catalogue;
   ASSERT_TRUE(catalogue.AddFile(dir.Write("a.h", "class CDocA\n{\n};\nclass CView\n{\n};\nclass CDocB\n{\n};\nclass CDocC\n{\n};\n")));
   const CClassFilter doc("doc");
-  const CClassList list = catalogue.FillClassList(doc);
+  const CClassList list = catalogue.SortedClassList(doc);
   ASSERT_EQ(ShownNames(catalogue, list), (std::vector<std::string>{"CDocA", "CDocB", "CDocC"}));
   std::optional<CClassList> after = catalogue.DeleteClass(list, 1, doc);
   ASSERT_TRUE(after);

@@ -99,7 +99,7 @@ TEST(ReloadTest, AHeaderLoadedTwiceKeepsBothCopies) {
   dir.Write("a.h", Class("CA") + Class("CNew"));
   catalogue.Reload();
   EXPECT_EQ(NamesInOrder(catalogue), (Names{"CA", "CNew", "CA", "CNew"}));
-  const CClassList list = catalogue.FillClassList();
+  const CClassList list = catalogue.SortedClassList();
   EXPECT_EQ(list.SelectedRecord(), std::optional<std::size_t>(2)) << "the later copy, as after the second load";
 
   catalogue.DeleteAll();

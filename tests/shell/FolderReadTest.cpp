@@ -29,7 +29,7 @@ std::string WriteFolder(const TempDir& dir, int count) {
 
 std::vector<std::string> RefillNames(const CMainShell& shell) {
   std::vector<std::string> names;
-  const CClassList list = shell.Catalogue().FillClassList(shell.Filter());
+  const CClassList list = shell.Catalogue().SortedClassList(shell.Filter());
   for (std::size_t record : list.rows) names.push_back(shell.Catalogue().At(record).m_strName);
   return names;
 }
