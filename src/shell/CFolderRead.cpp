@@ -59,15 +59,12 @@ void CFolderRead::InsertNewRows() {
     m_list.rows.insert(place, record);
     if (m_list.selectedRow && *m_list.selectedRow >= row) ++*m_list.selectedRow;
     m_host.InsertClassRow(row);
-    // A refill would select the last record named like the header's first class.
-    if (name == m_catalogue.LastClass()) m_pendingRecord = record;
   }
   m_nShownRecords = m_catalogue.Size();
 }
 
 void CFolderRead::Refresh() {
-  if (m_pendingRecord && m_list.SelectRecord(*m_pendingRecord)) m_host.ShowSelection();
-  m_pendingRecord.reset();
+  SelectAsARefill();
   if (m_clock() - m_start >= kProgressDelay) {
     const std::size_t classes = m_catalogue.Size() - m_nFirstNew;
     m_host.ShowProgress({m_nFiles, classes, ReadProgressText(m_nFiles, classes)});
@@ -78,9 +75,14 @@ void CFolderRead::Refresh() {
 
 void CFolderRead::Finish() {
   if (m_bProgressShown) m_host.HideProgress();
+  SelectAsARefill();
+}
+
+void CFolderRead::SelectAsARefill() {
+  const std::optional<std::size_t> before = m_list.selectedRow;
   m_list.selectedRow.reset();
   if (const std::optional<std::size_t> record = m_catalogue.RecordToSelect(m_filter)) m_list.SelectRecord(*record);
-  m_host.ShowSelection();
+  if (m_list.selectedRow != before) m_host.ShowSelection();
 }
 
 }  // namespace varnwick

@@ -17,11 +17,11 @@ class CShellHost;
 using CShellClock = std::function<std::chrono::milliseconds()>;
 CShellClock SteadyClock();
 
-// One folder read with the class list growing as headers are read. A read that takes longer than
-// half a second shows the status line with its counts and Cancel; the window is brought up to date
-// at most every 30 ms, so that the list visibly grows and Cancel answers at once, but painting
-// does not outweigh reading. Cancel stops the read after the header being read; what was read
-// stays.
+// One folder read with the class list growing as headers are read, selecting at each repaint the
+// row a refill would select. A read that takes longer than half a second shows the status line
+// with its counts and Cancel; the window is brought up to date at most every 30 ms, so that the
+// list visibly grows and Cancel answers at once, but painting does not outweigh reading. Cancel
+// stops the read after the header being read; what was read stays.
 class CFolderRead : private CAddDirectoryListener {
  public:
   static constexpr std::chrono::milliseconds kProgressDelay{500};
@@ -44,6 +44,8 @@ class CFolderRead : private CAddDirectoryListener {
   void InsertNewRows();
   void Refresh();
   void Finish();
+  // The row a refill of the list would select now.
+  void SelectAsARefill();
 
   CCatalogue& m_catalogue;
   CClassList& m_list;
@@ -55,7 +57,6 @@ class CFolderRead : private CAddDirectoryListener {
   std::size_t m_nFiles = 0;
   std::size_t m_nFirstNew = 0;     // catalogue size when the read began
   std::size_t m_nShownRecords = 0;  // records already looked at for the class list
-  std::optional<std::size_t> m_pendingRecord;  // the record a refill would select now
   std::chrono::milliseconds m_start{0};
   std::optional<std::chrono::milliseconds> m_lastRefresh;
 };
