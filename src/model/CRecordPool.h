@@ -30,7 +30,6 @@ class CRecordPool {
       return slot;
     }
     if (slots.cursor == slots.end) {
-      t_handoff.Arm();
       slots.cursor = KeepBlock(kSlotsPerBlock * kSlotBytes);
       slots.end = slots.cursor + kSlotsPerBlock * kSlotBytes;
     }
@@ -42,7 +41,6 @@ class CRecordPool {
   static void Free(void* slot) noexcept {
     if (slot == nullptr) return;
     Slots& slots = t_slots;
-    if (slots.freed == nullptr) t_handoff.Arm();
     slots.freed = new (slot) FreeSlot{slots.freed};
     if (++slots.freedCount >= 2 * kBatchSlots) GiveBatch(slots);
   }
@@ -51,22 +49,19 @@ class CRecordPool {
   struct FreeSlot {
     FreeSlot* next;
   };
-  // Trivially destroyed, so that reaching it costs no check on the thread's first use.
+  // A thread's own slots. At the thread's end it gives all its free slots to the depot. The
+  // destructor lives in the same object as the lists it empties: where thread-local storage is
+  // emulated (MinGW), a second thread-local object may be torn down after this one is gone.
   struct Slots {
     FreeSlot* freed = nullptr;
     std::size_t freedCount = 0;
     char* cursor = nullptr;
     char* end = nullptr;
-  };
-  // At the thread's end, gives all its free slots to the depot. Reaching it registers that, so it
-  // is reached only off the common paths: when a block is cut and when the free list starts anew.
-  struct Handoff {
-    void Arm() {}
-    ~Handoff() {
-      Slots& slots = t_slots;
-      if (slots.freed != nullptr) GiveList(slots.freed, slots.freedCount);
-      slots.freed = nullptr;
-      slots.freedCount = 0;
+
+    ~Slots() {
+      if (freed != nullptr) GiveList(freed, freedCount);
+      freed = nullptr;
+      freedCount = 0;
     }
   };
   struct Batch {
@@ -133,7 +128,6 @@ class CRecordPool {
   }
 
   static inline thread_local Slots t_slots;
-  static inline thread_local Handoff t_handoff;
 };
 
 // Under AddressSanitizer every record gets its own allocation, so a use after free is still seen.
