@@ -246,7 +246,7 @@ void CMainDlg::Refresh() { QCoreApplication::processEvents(); }
 void CMainDlg::CloseWindow() { QTimer::singleShot(0, this, &QWidget::close); }
 
 std::optional<std::string> CMainDlg::ChooseHeaderFile() { return m_dialogs->OpenHeaderFile(this); }
-std::optional<std::string> CMainDlg::ChooseFolder(const std::string& t) { return m_dialogs->PickFolder(this, t); }
+std::optional<std::string> CMainDlg::ChooseFolder(const std::string& title) { return m_dialogs->PickFolder(this, title); }
 bool CMainDlg::Ask(const std::string& question) { return m_dialogs->Ask(this, ToQString(question)); }
 void CMainDlg::ShowMessage(const std::string& text) { m_dialogs->Message(this, ToQString(text)); }
 void CMainDlg::ShowText(const GeneratedText& text) { m_dialogs->ShowText(this, text); }

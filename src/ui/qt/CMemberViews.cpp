@@ -9,9 +9,10 @@
 namespace varnwick {
 
 void CMemberViews::Show(const CMemberRows& rows) {
+  // The current row stays on its member when the rows are sorted.
   const int current = m_grid.currentIndex().isValid() ? m_grid.currentIndex().row() : -1;
-  const CMemberInfo* currentMember =
-      current >= 0 && static_cast<std::size_t>(current) < m_gridMembers.size() ? m_gridMembers[static_cast<std::size_t>(current)] : nullptr;
+  const bool known = current >= 0 && static_cast<std::size_t>(current) < m_gridMembers.size();
+  const CMemberInfo* currentMember = known ? m_gridMembers[static_cast<std::size_t>(current)] : nullptr;
 
   m_list.clear();
   for (const CMemberInfo* member : rows.ListOrder()) m_list.AddRecord(ToQString(member->LineText()), member);
