@@ -36,7 +36,6 @@ class CFolderRead : private CAddDirectoryListener {
   // size limit that ended the read, if one did.
   std::optional<std::string> Run(const std::string& folder, CFolderDepth depth);
   void Cancel() { m_bCancelled = true; }
-  bool WasCancelled() const { return m_bCancelled; }
 
  private:
   void OnFileRead(const std::string& path, bool foundClasses) override;

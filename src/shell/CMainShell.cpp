@@ -178,10 +178,6 @@ void CMainShell::OnGenerate(int commandId) {
   const GeneratorInfo* generator = FindGeneratorByCommand(commandId);
   const CClassInfo* record = SelectedClass();
   if (generator == nullptr || record == nullptr) return;
-  if (record != m_members.ShownClass()) {
-    m_members.Show(record);
-    m_host.ShowMembers();
-  }
   const CGeneration result =
       RunGenerator(generator->kind, *record, m_members.ListOrder(), m_members.StateRows(), m_bCheckPtrList);
   if (result.tooLarge) m_host.ShowMessage(FileTooLargeMessage(*result.tooLarge));

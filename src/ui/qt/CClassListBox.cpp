@@ -32,11 +32,6 @@ void CClassListBox::ShowSelection(const CMainShell& shell) {
   if (QListWidgetItem* selected = currentItem()) scrollToItem(selected);
 }
 
-const CClassInfo* CClassListBox::RecordAt(int row) const {
-  const QListWidgetItem* entry = item(row);
-  return entry != nullptr ? RecordOf<const CClassInfo>(entry) : nullptr;
-}
-
 std::optional<std::size_t> CClassListBox::SelectedRow() const {
   const QList<QListWidgetItem*> selected = selectedItems();
   if (selected.isEmpty()) return std::nullopt;

@@ -25,7 +25,6 @@ class CClassListBox : public CListBox {
   // Selects the shell's selected row and scrolls to it.
   void ShowSelection(const CMainShell& shell);
 
-  const CClassInfo* RecordAt(int row) const;
   std::optional<std::size_t> SelectedRow() const;
 
  private:
