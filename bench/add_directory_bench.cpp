@@ -74,7 +74,7 @@ const CBenchTree& Tree() {
 class CFolderOnly : public CDialogs {
  public:
   explicit CFolderOnly(std::string folder) : m_folder(std::move(folder)) {}
-  std::optional<std::string> PickFolder(QWidget*, const std::string&) override { return m_folder; }
+  std::optional<std::string> PickFolder(QWidget*, const std::string&, const std::string&) override { return m_folder; }
   void Message(QWidget*, const QString&) override {}
 
  private:

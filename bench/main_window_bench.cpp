@@ -39,7 +39,7 @@ const bench::CBenchFolder& Folder() {
 // Answers the folder picker with the benchmark folder and keeps each text that would be shown.
 class CBenchDialogs : public CDialogs {
  public:
-  std::optional<std::string> PickFolder(QWidget*, const std::string&) override { return Folder().Path(); }
+  std::optional<std::string> PickFolder(QWidget*, const std::string&, const std::string&) override { return Folder().Path(); }
   void Message(QWidget*, const QString&) override {}
   void ShowText(QWidget*, const GeneratedText& text) override { bodyBytes += text.body.size(); }
   std::size_t bodyBytes = 0;

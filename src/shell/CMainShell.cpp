@@ -2,7 +2,9 @@
 
 #include "Generation.h"
 #include "HeaderFile.h"
+#include "ListOrder.h"
 #include "MessageText.h"
+#include "PathText.h"
 #include "ShellCommands.h"
 
 namespace varnwick {
@@ -14,9 +16,24 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::string FileNameOf(std::string_view path) {
+  const std::size_t separator = FindLastSeparator(path);
+  return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+}
+
+// The folder a chosen header stands in, as the file dialog should open there next time.
+std::string FolderOf(std::string_view path) {
+  const std::size_t separator = FindLastSeparator(path);
+  return std::string(separator == std::string_view::npos ? std::string_view() : path.substr(0, separator + 1));
+}
+
+constexpr std::string_view kHeaderFolderKey = "dialogs/headerFolder";
+constexpr std::string_view kProjectFolderKey = "dialogs/projectFolder";
+
 }  // namespace
 
-CMainShell::CMainShell(CShellHost& host, CShellClock clock) : m_host(host), m_clock(std::move(clock)) {}
+CMainShell::CMainShell(CShellHost& host, CShellClock clock, CSettingsStore* settings)
+    : m_host(host), m_clock(std::move(clock)), m_settings(settings != nullptr ? *settings : m_runSettings) {}
 
 CMainShell::~CMainShell() = default;
 
@@ -73,6 +90,7 @@ void CMainShell::SelectClassRow(std::optional<std::size_t> row) {
   if (const CClassInfo* record = SelectedClass()) {
     m_members.Show(record);
     m_host.ShowMembers();
+    ShowStatusClass();
   }
 }
 
@@ -121,6 +139,24 @@ const CClassInfo* CMainShell::SelectedClass() const {
   return &m_catalogue.At(m_list.rows[*m_list.selectedRow]);
 }
 
+CClassRowLabel CMainShell::ClassRowLabel(std::size_t row) const {
+  const CClassInfo& record = ClassAtRow(row);
+  CClassRowLabel label{record.m_strName, {}, record.m_strFile};
+  // Rows of one name stand together, among the rows that differ from it only in case.
+  auto sameName = [&](std::size_t other) { return ClassAtRow(other).m_strName == record.m_strName; };
+  auto sameGroup = [&](std::size_t other) { return CompareListText(ClassAtRow(other).m_strName, record.m_strName) == 0; };
+  bool shared = false;
+  for (std::size_t other = row; !shared && other-- > 0 && sameGroup(other);) shared = sameName(other);
+  for (std::size_t other = row + 1; !shared && other < m_list.rows.size() && sameGroup(other); ++other)
+    shared = sameName(other);
+  if (shared) label.fileName = FileNameOf(record.m_strFile);
+  return label;
+}
+
+CFocusTarget CMainShell::FocusTarget() const {
+  return m_list.rows.empty() ? CFocusTarget::kFilter : CFocusTarget::kClassList;
+}
+
 int CMainShell::FindMemberState(std::string_view name) const {
   return varnwick::FindMemberState(m_members.StateRows(), name);
 }
@@ -128,8 +164,9 @@ int CMainShell::FindMemberState(std::string_view name) const {
 // ---- Commands --------------------------------------------------------------------------------
 
 void CMainShell::OnClassAdd() {
-  const std::optional<std::string> path = m_host.ChooseHeaderFile();
+  const std::optional<std::string> path = m_host.ChooseHeaderFile(LastFolder(kHeaderFolderKey));
   if (!path) return;
+  RememberFolder(kHeaderFolderKey, FolderOf(*path));
   bool tooLarge = false;
   if (!AddFile(*path, tooLarge)) {
     // An oversized header ends the command at once.
@@ -141,8 +178,11 @@ void CMainShell::OnClassAdd() {
 }
 
 void CMainShell::OnClassAddDirectory(CFolderDepth depth) {
-  const std::optional<std::string> folder = m_host.ChooseFolder(std::string(kFolderPickerTitle));
-  if (folder) ReadFolder(*folder, depth);
+  const std::optional<std::string> folder =
+      m_host.ChooseFolder(std::string(kFolderPickerTitle), LastFolder(kProjectFolderKey));
+  if (!folder) return;
+  RememberFolder(kProjectFolderKey, *folder);
+  ReadFolder(*folder, depth);
 }
 
 void CMainShell::OnClassDelete() {
@@ -219,6 +259,23 @@ void CMainShell::ReadFolder(const std::string& folder, CFolderDepth depth) {
   }
 }
 
+void CMainShell::ShowStatus(std::string message) {
+  m_status.message = std::move(message);
+  ShowStatusClass();
+}
+
+void CMainShell::ShowStatusClass() {
+  const CClassInfo* record = SelectedClass();
+  m_status.classPath = record != nullptr ? record->m_strFile : std::string();
+  m_host.ShowStatus(m_status);
+}
+
+std::string CMainShell::LastFolder(std::string_view key) const { return m_settings.Read(key).value_or(std::string()); }
+
+void CMainShell::RememberFolder(std::string_view key, const std::string& folder) {
+  if (!folder.empty()) m_settings.Write(key, folder);
+}
+
 void CMainShell::FillClassList() { ShowList(m_catalogue.SortedClassList(m_filter)); }
 
 void CMainShell::ShowList(CClassList list) {
@@ -232,6 +289,7 @@ void CMainShell::ShowSelectedClass() {
   else
     m_members.Clear();
   m_host.ShowMembers();
+  ShowStatusClass();
 }
 
 }  // namespace varnwick

@@ -11,6 +11,7 @@
 #include "CClassFilter.h"
 #include "CFolderRead.h"
 #include "CMemberRows.h"
+#include "CSettingsStore.h"
 #include "CShellHost.h"
 
 namespace varnwick {
@@ -19,6 +20,14 @@ namespace varnwick {
 struct CDroppedPath {
   std::string path;
   bool folder = false;
+};
+
+// What one row of the class list shows: the class name and, when another row shows the same name,
+// the file name of its header, so that the two can be told apart; and the header's whole path.
+struct CClassRowLabel {
+  std::string name;
+  std::string fileName;  // empty unless the name is shared
+  std::string path;
 };
 
 // How the user asks the main window to close.
@@ -30,7 +39,8 @@ enum class CCloseRequest { kQuitButton, kCloseBox, kEnter, kEscape };
 // through its CShellHost.
 class CMainShell {
  public:
-  explicit CMainShell(CShellHost& host, CShellClock clock = SteadyClock());
+  // `settings` keeps the dialogs' last folders between runs; null keeps them for this run only.
+  explicit CMainShell(CShellHost& host, CShellClock clock = SteadyClock(), CSettingsStore* settings = nullptr);
   ~CMainShell();
   CMainShell(const CMainShell&) = delete;
   CMainShell& operator=(const CMainShell&) = delete;
@@ -69,6 +79,11 @@ class CMainShell {
   // The class list: rows in their order, with the selected row.
   const CClassList& ClassList() const { return m_list; }
   const CClassInfo& ClassAtRow(std::size_t row) const { return m_catalogue.At(m_list.rows[row]); }
+  CClassRowLabel ClassRowLabel(std::size_t row) const;
+  // Where the focus belongs after a modal window: the class list, or the filter while the list is
+  // empty.
+  CFocusTarget FocusTarget() const;
+  const CStatusLine& Status() const { return m_status; }
   // The record on the selected row, or null.
   const CClassInfo* SelectedClass() const;
   const CMemberRows& Members() const { return m_members; }
@@ -94,8 +109,17 @@ class CMainShell {
   void ShowSelectedClass();
   void ShowList(CClassList list);
 
+  // The status line with `message`, and the selected class's header.
+  void ShowStatus(std::string message);
+  void ShowStatusClass();
+  std::string LastFolder(std::string_view key) const;
+  void RememberFolder(std::string_view key, const std::string& folder);
+
   CShellHost& m_host;
   CShellClock m_clock;
+  CMemorySettings m_runSettings;  // when no store is given
+  CSettingsStore& m_settings;
+  CStatusLine m_status;
   CCatalogue m_catalogue;
   CClassFilter m_filter;
   CClassList m_list;

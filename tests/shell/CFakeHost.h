@@ -27,6 +27,7 @@ class CFakeHost : public CShellHost {
   void InsertClassRow(std::size_t row) override {
     shownRows.insert(shownRows.begin() + static_cast<std::ptrdiff_t>(row), m_shell->ClassAtRow(row).m_strName);
   }
+  void ShowClassRow(std::size_t row) override { repaintedRows.push_back(row); }
   void ShowSelection() override { ++selectionPaints; }
   void ShowMembers() override { ++memberFills; }
   void ShowMemberState(std::size_t row) override { changedStates.push_back(row); }
@@ -37,11 +38,17 @@ class CFakeHost : public CShellHost {
     ++refreshes;
     if (duringRead) duringRead();
   }
+  void ShowStatus(const CStatusLine& shown) override { status = shown; }
+  void PlaceFocus(CFocusTarget target) override { focus = target; }
   void CloseWindow() override { ++closes; }
 
-  std::optional<std::string> ChooseHeaderFile() override { return nextFile; }
-  std::optional<std::string> ChooseFolder(const std::string& title) override {
+  std::optional<std::string> ChooseHeaderFile(const std::string& startFolder) override {
+    fileDialogStarts.push_back(startFolder);
+    return nextFile;
+  }
+  std::optional<std::string> ChooseFolder(const std::string& title, const std::string& startFolder) override {
     folderTitles.push_back(title);
+    folderDialogStarts.push_back(startFolder);
     return nextFolder;
   }
   bool Ask(const std::string& question) override {
@@ -49,6 +56,9 @@ class CFakeHost : public CShellHost {
     return answerYes;
   }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowDetailedMessage(const std::string& summary, const std::string& details) override {
+    detailedMessages.push_back({summary, details});
+  }
   void ShowText(const GeneratedText& text) override { texts.push_back(text); }
   void ShowAbout() override { ++abouts; }
   void ShowLegend() override { ++legends; }
@@ -59,6 +69,12 @@ class CFakeHost : public CShellHost {
   std::function<void()> duringRead;  // runs at every refresh of a folder read
 
   std::vector<std::string> shownRows;
+  std::vector<std::size_t> repaintedRows;
+  CStatusLine status;
+  std::optional<CFocusTarget> focus;
+  std::vector<std::string> fileDialogStarts;
+  std::vector<std::string> folderDialogStarts;
+  std::vector<std::pair<std::string, std::string>> detailedMessages;
   std::vector<std::string> folderTitles;
   std::vector<std::string> questions;
   std::vector<std::string> messages;

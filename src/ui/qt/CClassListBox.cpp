@@ -16,6 +16,7 @@ void CClassListBox::Show(const CMainShell& shell) {
     for (std::size_t row = 0; row < shell.ClassList().rows.size(); ++row) {
       const CClassInfo& record = shell.ClassAtRow(row);
       AddRecord(ToQString(record.m_strName), &record);
+      ShowRow(shell, row);
     }
   }
   SelectRow(shell.ClassList().selectedRow);
@@ -25,6 +26,15 @@ void CClassListBox::InsertRow(const CMainShell& shell, std::size_t row) {
   const CClassInfo& record = shell.ClassAtRow(row);
   const QSignalBlocker quiet(this);
   AddRecord(ToQString(record.m_strName), &record, static_cast<int>(row));
+  ShowRow(shell, row);
+}
+
+void CClassListBox::ShowRow(const CMainShell& shell, std::size_t row) {
+  QListWidgetItem* entry = item(static_cast<int>(row));
+  if (entry == nullptr) return;
+  const CClassRowLabel label = shell.ClassRowLabel(row);
+  entry->setText(ToQString(label.fileName.empty() ? label.name : label.name + "  " + label.fileName));
+  entry->setToolTip(ToQString(label.path));
 }
 
 void CClassListBox::ShowSelection(const CMainShell& shell) {

@@ -22,6 +22,8 @@ class CClassListBox : public CListBox {
   void Show(const CMainShell& shell);
   // Adds the entry of the shell's row `row` before the entry now at that row.
   void InsertRow(const CMainShell& shell, std::size_t row);
+  // Brings the entry of the shell's row `row` up to date.
+  void ShowRow(const CMainShell& shell, std::size_t row);
   // Selects the shell's selected row and scrolls to it.
   void ShowSelection(const CMainShell& shell);
 

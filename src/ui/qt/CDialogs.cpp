@@ -12,8 +12,9 @@
 
 namespace varnwick {
 
-std::optional<std::string> CDialogs::OpenHeaderFile(QWidget* owner) {
+std::optional<std::string> CDialogs::OpenHeaderFile(QWidget* owner, const std::string& startFolder) {
   QFileDialog dialog(owner);
+  if (!startFolder.empty()) dialog.setDirectory(ToQString(startFolder));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setNameFilters({QStringLiteral("Header File (h) (*.h)"), QStringLiteral("All Files (*.*) (*)")});
@@ -24,9 +25,11 @@ std::optional<std::string> CDialogs::OpenHeaderFile(QWidget* owner) {
   return ToBytes(dialog.selectedFiles().first());
 }
 
-std::optional<std::string> CDialogs::PickFolder(QWidget* owner, const std::string& title) {
+std::optional<std::string> CDialogs::PickFolder(QWidget* owner, const std::string& title,
+                                               const std::string& startFolder) {
   CFolderPicker picker;
   picker.m_strTitle = title;
+  picker.m_strStart = startFolder;
   if (!picker.Browse(owner)) return std::nullopt;
   return picker.m_strFolder;
 }
@@ -34,6 +37,13 @@ std::optional<std::string> CDialogs::PickFolder(QWidget* owner, const std::strin
 void CDialogs::Message(QWidget* owner, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnwick"), text, QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+void CDialogs::DetailedMessage(QWidget* owner, const QString& summary, const QString& details) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnwick"), summary, QMessageBox::Ok, owner);
+  box.setTextFormat(Qt::PlainText);
+  box.setDetailedText(details);
   box.exec();
 }
 

@@ -19,12 +19,17 @@ class CDialogs {
  public:
   virtual ~CDialogs() = default;
 
-  // The file-open dialog for one header; nullopt when the user cancels.
-  virtual std::optional<std::string> OpenHeaderFile(QWidget* owner);
-  // The folder picker with a title; nullopt when the user cancels.
-  virtual std::optional<std::string> PickFolder(QWidget* owner, const std::string& title);
+  // The file-open dialog for one header, opening in `startFolder` unless it is empty; nullopt when
+  // the user cancels.
+  virtual std::optional<std::string> OpenHeaderFile(QWidget* owner, const std::string& startFolder);
+  // The folder picker with a title, opening at `startFolder` unless it is empty; nullopt when the
+  // user cancels.
+  virtual std::optional<std::string> PickFolder(QWidget* owner, const std::string& title,
+                                                const std::string& startFolder);
   // A message box with one "OK" button, centred on its owner.
   virtual void Message(QWidget* owner, const QString& text);
+  // A message box whose list stays behind "Show Details...", in a scrolling box.
+  virtual void DetailedMessage(QWidget* owner, const QString& summary, const QString& details);
   // A question with "Yes" and "No", "No" the default; true for "Yes".
   virtual bool Ask(QWidget* owner, const QString& question);
   // The text window for one generated text, run modally.

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -109,6 +110,8 @@ void CMainDlg::CreateControls() {
   m_link->SetLink(documents.toString(), documents.path());
 
   m_progress = new CReadStatusLine(m_client);
+  m_statusLine = new QLabel(m_client);
+  m_statusLine->setObjectName(QStringLiteral("statusLine"));
   m_dropTarget = new CDropTarget(this);
 
   // The dialog's tab order, the filter before the list it filters. Layouts re-parent the
@@ -175,6 +178,7 @@ void CMainDlg::LayOut() {
   client->setSpacing(0);
   client->addLayout(work, 1);
   client->addWidget(m_progress);
+  client->addWidget(m_statusLine);
 
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(0, 0, 0, 0);
@@ -227,6 +231,7 @@ void CMainDlg::showEvent(QShowEvent* event) {
 
 void CMainDlg::ShowClassList() { m_classList->Show(*m_shell); }
 void CMainDlg::InsertClassRow(std::size_t row) { m_classList->InsertRow(*m_shell, row); }
+void CMainDlg::ShowClassRow(std::size_t row) { m_classList->ShowRow(*m_shell, row); }
 void CMainDlg::ShowSelection() { m_classList->ShowSelection(*m_shell); }
 void CMainDlg::ShowMembers() { m_memberViews->Show(m_shell->Members()); }
 void CMainDlg::ShowMemberState(std::size_t gridRow) { m_memberViews->ShowState(m_shell->Members(), gridRow); }
@@ -242,13 +247,31 @@ void CMainDlg::HideProgress() { m_progress->hide(); }
 // Paints the grown list and lets Cancel through; the input guard holds back every other input.
 void CMainDlg::Refresh() { QCoreApplication::processEvents(); }
 
+void CMainDlg::ShowStatus(const CStatusLine& status) {
+  m_statusLine->setText(ToQString(status.message.empty() ? status.classPath : status.message + "  " + status.classPath));
+}
+
+void CMainDlg::PlaceFocus(CFocusTarget target) {
+  if (target == CFocusTarget::kFilter)
+    m_filter->setFocus(Qt::OtherFocusReason);
+  else
+    m_classList->setFocus(Qt::OtherFocusReason);
+}
+
 // Later, not inside the command that asked: the close box then finds no read under way.
 void CMainDlg::CloseWindow() { QTimer::singleShot(0, this, &QWidget::close); }
 
-std::optional<std::string> CMainDlg::ChooseHeaderFile() { return m_dialogs->OpenHeaderFile(this); }
-std::optional<std::string> CMainDlg::ChooseFolder(const std::string& title) { return m_dialogs->PickFolder(this, title); }
+std::optional<std::string> CMainDlg::ChooseHeaderFile(const std::string& startFolder) {
+  return m_dialogs->OpenHeaderFile(this, startFolder);
+}
+std::optional<std::string> CMainDlg::ChooseFolder(const std::string& title, const std::string& startFolder) {
+  return m_dialogs->PickFolder(this, title, startFolder);
+}
 bool CMainDlg::Ask(const std::string& question) { return m_dialogs->Ask(this, ToQString(question)); }
 void CMainDlg::ShowMessage(const std::string& text) { m_dialogs->Message(this, ToQString(text)); }
+void CMainDlg::ShowDetailedMessage(const std::string& summary, const std::string& details) {
+  m_dialogs->DetailedMessage(this, ToQString(summary), ToQString(details));
+}
 void CMainDlg::ShowText(const GeneratedText& text) { m_dialogs->ShowText(this, text); }
 void CMainDlg::ShowAbout() { m_dialogs->ShowAbout(this); }
 void CMainDlg::ShowLegend() { m_dialogs->ShowLegend(this); }

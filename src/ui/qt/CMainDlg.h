@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -72,6 +73,7 @@ class CMainDlg : public QDialog, private CShellHost {
   // CShellHost
   void ShowClassList() override;
   void InsertClassRow(std::size_t row) override;
+  void ShowClassRow(std::size_t row) override;
   void ShowSelection() override;
   void ShowMembers() override;
   void ShowMemberState(std::size_t gridRow) override;
@@ -79,11 +81,14 @@ class CMainDlg : public QDialog, private CShellHost {
   void ShowProgress(const CReadProgress& progress) override;
   void HideProgress() override;
   void Refresh() override;
+  void ShowStatus(const CStatusLine& status) override;
+  void PlaceFocus(CFocusTarget target) override;
   void CloseWindow() override;
-  std::optional<std::string> ChooseHeaderFile() override;
-  std::optional<std::string> ChooseFolder(const std::string& title) override;
+  std::optional<std::string> ChooseHeaderFile(const std::string& startFolder) override;
+  std::optional<std::string> ChooseFolder(const std::string& title, const std::string& startFolder) override;
   bool Ask(const std::string& question) override;
   void ShowMessage(const std::string& text) override;
+  void ShowDetailedMessage(const std::string& summary, const std::string& details) override;
   void ShowText(const GeneratedText& text) override;
   void ShowAbout() override;
   void ShowLegend() override;
@@ -107,6 +112,7 @@ class CMainDlg : public QDialog, private CShellHost {
   CHyperLinkEdit* m_link = nullptr;
   QSplitter* m_splitter = nullptr;
   CReadStatusLine* m_progress = nullptr;
+  QLabel* m_statusLine = nullptr;
   CReadInputGuard* m_inputGuard = nullptr;
   CDropTarget* m_dropTarget = nullptr;
 };

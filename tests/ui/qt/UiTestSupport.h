@@ -20,14 +20,17 @@ namespace varnwick::test {
 // Stands in for every modal window: answers what the test set up and records what was shown.
 class CFakeDialogs : public CDialogs {
  public:
-  std::optional<std::string> OpenHeaderFile(QWidget*) override { return nextFile; }
-  std::optional<std::string> PickFolder(QWidget*, const std::string& title) override {
+  std::optional<std::string> OpenHeaderFile(QWidget*, const std::string&) override { return nextFile; }
+  std::optional<std::string> PickFolder(QWidget*, const std::string& title, const std::string&) override {
     folderTitles.push_back(title);
     return nextFolder;
   }
   void Message(QWidget* owner, const QString& text) override {
     messages.push_back(text);
     ownerShownForMessage.push_back(owner != nullptr && owner->isVisible());
+  }
+  void DetailedMessage(QWidget*, const QString& summary, const QString& details) override {
+    messages.push_back(summary + QLatin1Char('\n') + details);
   }
   bool Ask(QWidget*, const QString& question) override {
     questions.push_back(question);
