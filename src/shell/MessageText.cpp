@@ -28,4 +28,6 @@ std::string ReadProgressText(std::size_t files, std::size_t classes) {
   return "Reading headers: " + std::to_string(files) + " files read, " + std::to_string(classes) + " classes found";
 }
 
+std::string CouldNotOpenMessage(std::string_view target) { return "Could not open " + std::string(target); }
+
 }  // namespace varnwick

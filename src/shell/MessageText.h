@@ -24,4 +24,9 @@ std::string ReadProgressText(std::size_t files, std::size_t classes);
 inline constexpr std::string_view kQuitQuestion = "Quit Varnwick? The loaded classes will be lost.";
 inline constexpr std::string_view kFolderPickerTitle = "Open your project directory";
 
+// The text window's declaration box, grey, when the command gives no declaration.
+inline constexpr std::string_view kNoDeclarationText = "no declaration for this command";
+// A link whose target the desktop could not open.
+std::string CouldNotOpenMessage(std::string_view target);
+
 }  // namespace varnwick

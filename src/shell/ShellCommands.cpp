@@ -7,31 +7,41 @@
 namespace varnwick {
 namespace {
 
-CMenuItem Command(std::string_view text, int commandId, std::string_view shortcut = {}) {
-  return CMenuItem{text, commandId, {}, shortcut};
+// `key` is the letter of `text` that becomes the access key, at its first place; 0 for none.
+std::size_t KeyAt(std::string_view text, char key) {
+  return key == 0 ? CMenuItem::kNoAccessKey : text.find(key);
 }
 
-CMenuItem Submenu(std::string_view text, std::span<const CMenuItem> items) { return CMenuItem{text, 0, items, {}}; }
+CMenuItem Command(std::string_view text, char key, int commandId, std::string_view shortcut = {}) {
+  return CMenuItem{text, commandId, {}, shortcut, false, KeyAt(text, key)};
+}
+
+CMenuItem Submenu(std::string_view text, char key, std::span<const CMenuItem> items) {
+  return CMenuItem{text, 0, items, {}, false, KeyAt(text, key)};
+}
 
 // A generate command, worded as its generator's menu text.
-CMenuItem Generator(GeneratorKind kind) {
+CMenuItem Generator(GeneratorKind kind, char key) {
   for (const GeneratorInfo& info : AllGenerators())
-    if (info.kind == kind) return Command(info.menuText, info.commandId);
+    if (info.kind == kind) return Command(info.menuText, key, info.commandId);
   return {};
 }
 
-// The generate commands as both menus group them.
+// The generate commands as both menus group them. Their keys stay clear of the context menu's
+// class commands above them. "==", "<<" and ">>" have no letter left that "=", "<" and ">" do not
+// already use.
 std::span<const CMenuItem> GenerateItems() {
   static const std::array<CMenuItem, 6> operators = {
-      Generator(GeneratorKind::Assign), Generator(GeneratorKind::Equal), Generator(GeneratorKind::Less),
-      Generator(GeneratorKind::Greater), Generator(GeneratorKind::Store), Generator(GeneratorKind::Load)};
-  static const std::array<CMenuItem, 2> members = {Generator(GeneratorKind::MembersList),
-                                                   Generator(GeneratorKind::MembersValues)};
-  static const std::array<CMenuItem, 2> copies = {Generator(GeneratorKind::CopyAssign),
-                                                  Generator(GeneratorKind::CopyMembers)};
+      Generator(GeneratorKind::Assign, '='), Generator(GeneratorKind::Equal, 0), Generator(GeneratorKind::Less, '<'),
+      Generator(GeneratorKind::Greater, '>'), Generator(GeneratorKind::Store, 0), Generator(GeneratorKind::Load, 0)};
+  static const std::array<CMenuItem, 2> members = {Generator(GeneratorKind::MembersList, 'L'),
+                                                   Generator(GeneratorKind::MembersValues, 'v')};
+  static const std::array<CMenuItem, 2> copies = {Generator(GeneratorKind::CopyAssign, 'o'),
+                                                  Generator(GeneratorKind::CopyMembers, 'C')};
   static const std::array<CMenuItem, 5> items = {
-      Generator(GeneratorKind::Serialize), Generator(GeneratorKind::ModalDialog), Submenu("Operator", operators),
-      Submenu("Members", members), Submenu("Copy Constructor", copies)};
+      Generator(GeneratorKind::Serialize, 'S'), Generator(GeneratorKind::ModalDialog, 'i'),
+      Submenu("Operator", 'O', operators), Submenu("Members", 'M', members),
+      Submenu("Copy Constructor", 'C', copies)};
   return items;
 }
 
@@ -39,29 +49,30 @@ std::span<const CMenuItem> GenerateItems() {
 
 std::span<const CMenuItem> MenuBarItems() {
   static const std::array<CMenuItem, 7> classItems = {
-      Command("Add", kCommandClassAdd, "Ctrl+O"),
-      Command("Add Directory", kCommandClassAddDirectory, "Ctrl+Shift+O"),
-      Command("Add Directory Tree", kCommandClassAddDirectoryTree),
-      Command("Delete", kCommandClassDelete),
-      Command("Delete All", kCommandClassDeleteAll),
+      Command("Add", 'A', kCommandClassAdd, "Ctrl+O"),
+      Command("Add Directory", 'D', kCommandClassAddDirectory, "Ctrl+Shift+O"),
+      Command("Add Directory Tree", 'T', kCommandClassAddDirectoryTree),
+      Command("Delete", 'e', kCommandClassDelete),
+      Command("Delete All", 'l', kCommandClassDeleteAll),
       CMenuItem{},
-      Command("Reload", kCommandClassReload, "F5")};
-  static const std::array<CMenuItem, 1> settings = {Command("Check CTypedPtrList", kCommandCheckPtrList)};
-  static const std::array<CMenuItem, 1> about = {Command("About", kCommandAbout)};
-  static const std::array<CMenuItem, 4> bar = {Submenu("Class", classItems), Submenu("Generate", GenerateItems()),
-                                               Submenu("Settings", settings), Submenu("About", about)};
+      Command("Reload", 'R', kCommandClassReload, "F5")};
+  static const std::array<CMenuItem, 1> settings = {Command("Check CTypedPtrList", 'C', kCommandCheckPtrList)};
+  static const std::array<CMenuItem, 1> about = {Command("About", 'A', kCommandAbout)};
+  static const std::array<CMenuItem, 4> bar = {
+      Submenu("Class", 'C', classItems), Submenu("Generate", 'G', GenerateItems()),
+      Submenu("Settings", 'S', settings), Submenu("About", 'A', about)};
   return bar;
 }
 
 std::span<const CMenuItem> ContextMenuItems() {
   static const std::array<CMenuItem, 7> head = {
-      Command("Add Class", kCommandClassAdd),
-      Command("Add Directory", kCommandClassAddDirectory),
-      Command("Add Directory Tree", kCommandClassAddDirectoryTree),
-      Command("Delete Class", kCommandClassDelete),
-      Command("Delete All", kCommandClassDeleteAll),
+      Command("Add Class", 'A', kCommandClassAdd),
+      Command("Add Directory", 'D', kCommandClassAddDirectory),
+      Command("Add Directory Tree", 'T', kCommandClassAddDirectoryTree),
+      Command("Delete Class", 'e', kCommandClassDelete),
+      Command("Delete All", 'l', kCommandClassDeleteAll),
       CMenuItem{},
-      CMenuItem{"---- Generate ----", kCommandGenerateHeading, {}, {}, true}};
+      CMenuItem{"---- Generate ----", kCommandGenerateHeading, {}, {}, true, CMenuItem::kNoAccessKey}};
   static const std::array<CMenuItem, 12> items = [] {
     std::array<CMenuItem, 12> all{};
     std::size_t at = 0;
@@ -70,6 +81,15 @@ std::span<const CMenuItem> ContextMenuItems() {
     return all;
   }();
   return items;
+}
+
+std::string MarkedMenuText(const CMenuItem& item) {
+  std::string marked;
+  for (std::size_t at = 0; at < item.text.size(); ++at) {
+    if (at == item.accessKey || item.text[at] == '&') marked += '&';
+    marked += item.text[at];
+  }
+  return marked;
 }
 
 }  // namespace varnwick

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace varnwick {
@@ -30,10 +32,20 @@ struct CMenuItem {
   std::span<const CMenuItem> items;
   std::string_view shortcut;  // in the portable "Ctrl+Shift+O" form, or empty
   bool inactive = false;      // shown as ordinary text, never chosen
+  // Where in `text` the access key stands, the letter shown underlined that chooses the entry
+  // from the keyboard; kNoAccessKey when the entry has none (no letter of its own is left).
+  std::size_t accessKey = kNoAccessKey;
+
+  static constexpr std::size_t kNoAccessKey = std::string_view::npos;
 
   bool IsSeparator() const { return text.empty(); }
   bool IsSubmenu() const { return !items.empty(); }
+  bool HasAccessKey() const { return accessKey < text.size(); }
 };
+
+// The entry's text as Windows and Qt menus take it: "&" before the access key, any "&" of the
+// text itself doubled.
+std::string MarkedMenuText(const CMenuItem& item);
 
 // The menu bar, one submenu per top-level entry.
 std::span<const CMenuItem> MenuBarItems();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
+#include <vector>
 
 #include "Generator.h"
 #include "MessageText.h"
@@ -9,11 +11,12 @@
 namespace varnwick {
 namespace {
 
-// A menu written out one entry a line, submenus indented, so that a whole menu reads at a glance.
+// A menu written out one entry a line, "&" before each access key, submenus indented, so that a
+// whole menu reads at a glance.
 std::string Outline(std::span<const CMenuItem> items, const std::string& indent = "") {
   std::string text;
   for (const CMenuItem& item : items) {
-    text += indent + (item.IsSeparator() ? "-" : std::string(item.text));
+    text += indent + (item.IsSeparator() ? "-" : MarkedMenuText(item));
     if (item.inactive) text += " (inactive)";
     if (!item.shortcut.empty()) text += " [" + std::string(item.shortcut) + "]";
     text += "\n";
@@ -30,18 +33,47 @@ void CollectIds(std::span<const CMenuItem> items, std::multiset<int>& ids) {
 }
 
 const std::string kGenerateOutline =
-    "Serialization\nModal Dilaog\nOperator\n  =\n  ==\n  <\n  >\n  <<\n  >>\n"
-    "Members\n  Members List\n  Members List = value\n"
-    "Copy Constructor\n  Use operator =\n  Use Copy Constructors\n";
+    "&Serialization\nModal D&ilaog\n&Operator\n  &=\n  ==\n  &<\n  &>\n  <<\n  >>\n"
+    "&Members\n  Members &List\n  Members List = &value\n"
+    "&Copy Constructor\n  Use &operator =\n  Use &Copy Constructors\n";
+
+// Every menu of a table, the table itself first.
+void CollectMenus(std::span<const CMenuItem> items, std::vector<std::span<const CMenuItem>>& menus) {
+  menus.push_back(items);
+  for (const CMenuItem& item : items)
+    if (item.IsSubmenu()) CollectMenus(item.items, menus);
+}
 
 TEST(ShellTablesTest, MenusReadExactlyAsDesigned) {
   EXPECT_EQ(Outline(MenuBarItems()),
-            "Class\n  Add [Ctrl+O]\n  Add Directory [Ctrl+Shift+O]\n  Add Directory Tree\n  Delete\n  Delete All\n"
-            "  -\n  Reload [F5]\nGenerate\n" +
-                Outline(ContextMenuItems().subspan(7), "  ") + "Settings\n  Check CTypedPtrList\nAbout\n  About\n");
+            "&Class\n  &Add [Ctrl+O]\n  Add &Directory [Ctrl+Shift+O]\n  Add Directory &Tree\n  D&elete\n"
+            "  De&lete All\n  -\n  &Reload [F5]\n&Generate\n" +
+                Outline(ContextMenuItems().subspan(7), "  ") + "&Settings\n  &Check CTypedPtrList\n&About\n  &About\n");
   EXPECT_EQ(Outline(ContextMenuItems()),
-            "Add Class\nAdd Directory\nAdd Directory Tree\nDelete Class\nDelete All\n-\n"
+            "&Add Class\nAdd &Directory\nAdd Directory &Tree\nD&elete Class\nDe&lete All\n-\n"
             "---- Generate ---- (inactive)\n" + kGenerateOutline);
+}
+
+// A key pressed in an open menu chooses one entry only: within each menu the access keys differ,
+// upper and lower case being one key.
+TEST(ShellTablesTest, NoTwoEntriesOfAMenuShareAnAccessKey) {
+  std::vector<std::span<const CMenuItem>> menus;
+  CollectMenus(MenuBarItems(), menus);
+  CollectMenus(ContextMenuItems(), menus);
+  for (const auto& menu : menus) {
+    std::set<char> keys;
+    for (const CMenuItem& item : menu) {
+      if (!item.HasAccessKey()) continue;
+      const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(item.text[item.accessKey])));
+      EXPECT_TRUE(keys.insert(key).second) << item.text << " repeats the key " << key;
+    }
+  }
+}
+
+TEST(ShellTablesTest, AnAmpersandOfTheTextItselfIsDoubled) {
+  const CMenuItem item{"Save & Close", 1, {}, {}, false, 7};
+  EXPECT_EQ(MarkedMenuText(item), "Save && &Close");
+  EXPECT_EQ(MarkedMenuText(CMenuItem{"Plain", 1, {}, {}, false, CMenuItem::kNoAccessKey}), "Plain");
 }
 
 TEST(ShellTablesTest, EveryGeneratorIsOfferedOnceInEachMenuWithItsOwnId) {
