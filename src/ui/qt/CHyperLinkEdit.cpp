@@ -2,9 +2,13 @@
 
 #include <QDesktopServices>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QUrl>
 #include <algorithm>
+
+#include "MessageText.h"
+#include "UiText.h"
 
 namespace varnwick {
 
@@ -13,11 +17,20 @@ namespace {
 // QLineEdit keeps a small inner margin on each side; without it the text would be cut.
 constexpr int kInnerMargin = 3;
 
-void OpenWithDesktop(const QString& target) { QDesktopServices::openUrl(QUrl(target)); }
+bool OpenWithDesktop(const QString& target) { return QDesktopServices::openUrl(QUrl(target)); }
+
+void TellInMessageBox(QWidget* owner, const QString& message) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnwick"), message, QMessageBox::Ok, owner);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
 
 }  // namespace
 
-CHyperLinkEdit::CHyperLinkEdit(QWidget* parent) : QLineEdit(parent), m_opener(OpenWithDesktop) {
+CHyperLinkEdit::CHyperLinkEdit(QWidget* parent)
+    : QLineEdit(parent), m_opener(OpenWithDesktop), m_teller([this](const QString& message) {
+        TellInMessageBox(window(), message);
+      }) {
   setReadOnly(true);
   setFrame(false);
   setCursor(Qt::PointingHandCursor);
@@ -79,8 +92,11 @@ void CHyperLinkEdit::mousePressEvent(QMouseEvent* event) {
   // Consumed: a link gets no caret and no selection.
   m_bVisited = true;
   ApplyColour();
-  if (m_opener) m_opener(m_strTarget);
   event->accept();
+  if (!m_opener || m_opener(m_strTarget)) return;
+  // A file target is named by its path, as the link shows it.
+  const QString named = QUrl(m_strTarget).toDisplayString(QUrl::PreferLocalFile);
+  if (m_teller) m_teller(ToQString(CouldNotOpenMessage(ToBytes(named))));
 }
 
 void CHyperLinkEdit::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -8,12 +8,16 @@
 namespace varnwick {
 
 // A read-only edit that behaves as a web link: hand cursor, link colour, opens its target on a
-// click and shows the visited colour from then on.
+// click and shows the visited colour from then on. A target the desktop cannot open is told in a
+// message.
 class CHyperLinkEdit : public QLineEdit {
   Q_OBJECT
 
  public:
-  using Opener = std::function<void(const QString& target)>;
+  // Opens a target; false when the desktop could not.
+  using Opener = std::function<bool(const QString& target)>;
+  // Tells the user a message, modally.
+  using Teller = std::function<void(const QString& message)>;
 
   explicit CHyperLinkEdit(QWidget* parent = nullptr);
 
@@ -22,6 +26,8 @@ class CHyperLinkEdit : public QLineEdit {
   bool IsVisited() const { return m_bVisited; }
   // Replaces the desktop's URL handler, for tests.
   void SetOpener(Opener opener) { m_opener = std::move(opener); }
+  // Replaces the message box that tells a failure, for a window that shows its messages itself.
+  void SetTeller(Teller teller) { m_teller = std::move(teller); }
 
   static inline const QColor kLinkColour{0, 0, 238};
   static inline const QColor kVisitedColour{85, 26, 139};
@@ -45,6 +51,7 @@ class CHyperLinkEdit : public QLineEdit {
   bool m_bVisited = false;
   bool m_bSizeToText = true;
   Opener m_opener;
+  Teller m_teller;
 };
 
 }  // namespace varnwick

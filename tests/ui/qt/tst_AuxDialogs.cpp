@@ -20,7 +20,12 @@ class TestAuxDialogs : public QObject {
     auto* link = new CHyperLinkEdit(&parent);
     link->setGeometry(10, 10, 20, 16);
     QStringList opened;
-    link->SetOpener([&opened](const QString& target) { opened << target; });
+    link->SetOpener([&opened](const QString& target) {
+      opened << target;
+      return true;
+    });
+    QStringList told;
+    link->SetTeller([&told](const QString& message) { told << message; });
     link->SetLink("file:///usr/share/doc/varnwick/README.md", "/usr/share/doc/varnwick/README.md");
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
@@ -41,6 +46,25 @@ class TestAuxDialogs : public QObject {
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(opened.size(), 2);
     QCOMPARE(link->palette().color(QPalette::Text), QColor(85, 26, 139));
+    QCOMPARE(told, QStringList());
+  }
+
+  // No program to open the target with, or one that refuses it: the user hears so, by path.
+  void aLinkThatCannotOpenSaysSo() {
+    QWidget parent;
+    auto* link = new CHyperLinkEdit(&parent);
+    link->setGeometry(10, 10, 300, 16);
+    link->SetOpener([](const QString&) { return false; });
+    QStringList told;
+    link->SetTeller([&told](const QString& message) { told << message; });
+    link->SetLink("file:///opt/doc/README.md", "/opt/doc/README.md");
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(told, QStringList{"Could not open /opt/doc/README.md"});
+    link->SetLink("https://example.org/varnwick", "example.org");
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(told.value(1), QStringLiteral("Could not open https://example.org/varnwick"));
   }
 
   void linkTooLongForItsParentIsCutAtTheEdge() {
