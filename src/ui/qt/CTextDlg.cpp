@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "CCodeEdit.h"
+#include "CWindowSettings.h"
+#include "MessageText.h"
 #include "UiText.h"
 
 namespace varnwick {
@@ -38,6 +40,7 @@ void CTextDlg::CreateControls() {
   m_declaration->setObjectName(QStringLiteral("1005"));
   m_declaration->setFont(m_body->font());
   m_declaration->setFixedHeight(units.Y(16));
+  m_declaration->setPlaceholderText(ToQString(kNoDeclarationText));
 
   m_copy = new QPushButton(QStringLiteral("Copy"), this);
   m_copy->setObjectName(QStringLiteral("57634"));
@@ -76,6 +79,19 @@ void CTextDlg::SetBody(const std::string& body) {
 
 void CTextDlg::SetDeclaration(const std::string& declaration) {
   m_declaration->setText(ToQString(declaration));
+  // A long declaration would otherwise show its end, the name of what it declares out of sight.
+  m_declaration->setCursorPosition(0);
+}
+
+void CTextDlg::KeepSizeIn(CWindowSettings& settings) {
+  m_sizeKeeper = &settings;
+  if (const std::optional<CWindowSize> size = settings.TextWindowSize())
+    resize(QSize(size->width, size->height).expandedTo(minimumSizeHint()));
+}
+
+void CTextDlg::done(int result) {
+  if (m_sizeKeeper != nullptr) m_sizeKeeper->SetTextWindowSize({width(), height()});
+  QDialog::done(result);
 }
 
 std::string CTextDlg::BodyText() const {

@@ -10,6 +10,7 @@
 
 #include "CCppHighlighter.h"
 #include "CTextDlg.h"
+#include "CWindowSettings.h"
 
 using namespace varnwick;
 
@@ -160,6 +161,51 @@ class TestTextDlg : public QObject {
     Copy()->click();
     QCOMPARE(Clipboard(), "// comment with \"quotes\" and class\r\nvoid f(const char* s = \"a // b\")\r\n"
                           "{ /* open\r\n   still inside */ return 'x'; }\r\nint classic;\r\n");
+  }
+
+  // The name a long declaration declares is near its start, which is what shows.
+  void aLongDeclarationShowsItsStart() {
+    const std::string declaration = "friend int AFXAPI operator==(const CWizardNetworksConfigurationPage& left, "
+                                    "const CWizardNetworksConfigurationPage& right);";
+    m_dlg->SetDeclaration(declaration);
+    QApplication::processEvents();
+    QCOMPARE(Declaration()->cursorPosition(), 0);
+    QVERIFY(Declaration()->fontMetrics().horizontalAdvance(Declaration()->text()) > Declaration()->width());
+  }
+
+  void anEmptyDeclarationSaysThereIsNone() {
+    m_dlg->SetDeclaration("");
+    QCOMPARE(Declaration()->text(), QString());
+    QCOMPARE(Declaration()->placeholderText(), QStringLiteral("no declaration for this command"));
+  }
+
+  // The size the user gives the window is the size it opens with next time, in this run or the next.
+  void theWindowKeepsTheSizeTheUserGaveIt() {
+    CMemorySettings store;
+    CWindowSettings settings(store);
+    const QSize first = [&settings] {
+      CTextDlg dialog;
+      dialog.KeepSizeIn(settings);
+      return dialog.size();
+    }();
+    const QSize given = first + QSize(120, 90);
+    {
+      CTextDlg dialog;
+      dialog.KeepSizeIn(settings);
+      QCOMPARE(dialog.size(), first);  // nothing kept until a window closes
+      dialog.show();
+      dialog.resize(given);
+      QTest::keyClick(&dialog, Qt::Key_Escape);
+      QVERIFY(!dialog.isVisible());
+    }
+    CTextDlg next;
+    next.KeepSizeIn(settings);
+    QCOMPARE(next.size(), given);
+    // Never smaller than the window can be laid out in.
+    settings.SetTextWindowSize({1, 1});
+    CTextDlg tiny;
+    tiny.KeepSizeIn(settings);
+    QVERIFY(tiny.width() >= tiny.minimumSizeHint().width() && tiny.height() >= tiny.minimumSizeHint().height());
   }
 
   void escapeCloses() {
