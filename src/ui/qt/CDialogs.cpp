@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "CAboutDlg.h"
+#include "CDetailedMessageBox.h"
 #include "CFolderPicker.h"
 #include "CLegendDlg.h"
 #include "CTextDlg.h"
@@ -41,9 +42,7 @@ void CDialogs::Message(QWidget* owner, const QString& text) {
 }
 
 void CDialogs::DetailedMessage(QWidget* owner, const QString& summary, const QString& details) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnwick"), summary, QMessageBox::Ok, owner);
-  box.setTextFormat(Qt::PlainText);
-  box.setDetailedText(details);
+  CDetailedMessageBox box(summary, details, owner);
   box.exec();
 }
 
@@ -56,8 +55,9 @@ bool CDialogs::Ask(QWidget* owner, const QString& question) {
   return box.exec() == QMessageBox::Yes;
 }
 
-void CDialogs::ShowText(QWidget* owner, const GeneratedText& text) {
+void CDialogs::ShowText(QWidget* owner, const GeneratedText& text, CWindowSettings& settings) {
   CTextDlg dialog(owner);
+  dialog.KeepSizeIn(settings);
   dialog.SetBody(text.body);
   dialog.SetDeclaration(text.declaration);
   dialog.exec();

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace varnwick {
 
+class CWindowSettings;
+
 // Everything the main window shows modally goes through here, so that tests can drive the real
 // window without entering modal loops; the program uses these real implementations.
 class CDialogs {
@@ -28,12 +30,12 @@ class CDialogs {
                                                 const std::string& startFolder);
   // A message box with one "OK" button, centred on its owner.
   virtual void Message(QWidget* owner, const QString& text);
-  // A message box whose list stays behind "Show Details...", in a scrolling box.
+  // A message over a list that scrolls in a box of its own; never taller than the screen.
   virtual void DetailedMessage(QWidget* owner, const QString& summary, const QString& details);
   // A question with "Yes" and "No", "No" the default; true for "Yes".
   virtual bool Ask(QWidget* owner, const QString& question);
-  // The text window for one generated text, run modally.
-  virtual void ShowText(QWidget* owner, const GeneratedText& text);
+  // The text window for one generated text, run modally, at the size `settings` keep for it.
+  virtual void ShowText(QWidget* owner, const GeneratedText& text, CWindowSettings& settings);
   virtual void ShowLegend(QWidget* owner);
   virtual void ShowAbout(QWidget* owner);
   // Runs a popup menu at a screen point; the chosen action, or null.

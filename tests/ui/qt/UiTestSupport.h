@@ -36,7 +36,7 @@ class CFakeDialogs : public CDialogs {
     questions.push_back(question);
     return answerYes;
   }
-  void ShowText(QWidget*, const GeneratedText& text) override { texts.push_back(text); }
+  void ShowText(QWidget*, const GeneratedText& text, CWindowSettings&) override { texts.push_back(text); }
   void ShowLegend(QWidget*) override { ++legends; }
   void ShowAbout(QWidget*) override { ++abouts; }
   QAction* PopupMenu(QMenu& menu, const QPoint& screenPoint) override {
