@@ -50,8 +50,12 @@ bool CListBox::IsCut(const QListWidgetItem* item) const {
   // The style keeps this margin on each side of an entry's text.
   const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
   const int room = std::min(visualItemRect(item).width(), viewport()->width()) - 2 * margin;
-  return fontMetrics().horizontalAdvance(item->text()) > room;
+  return TextWidth(item) > room;
 }
+
+int CListBox::TextWidth(const QListWidgetItem* item) const { return fontMetrics().horizontalAdvance(item->text()); }
+
+QString CListBox::ToolTipOf(const QListWidgetItem* item) const { return IsCut(item) ? item->text() : QString(); }
 
 QListWidgetItem* CListBox::AddRecord(const QString& text, const void* record, int row) {
   auto* item = new QListWidgetItem(text);
@@ -87,8 +91,9 @@ bool CListBox::viewportEvent(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QListWidget::viewportEvent(event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const QListWidgetItem* item = itemAt(help->pos());
-  if (item != nullptr && IsCut(item))
-    QToolTip::showText(help->globalPos(), item->text(), viewport(), visualItemRect(item));
+  const QString tip = item != nullptr ? ToolTipOf(item) : QString();
+  if (!tip.isEmpty())
+    QToolTip::showText(help->globalPos(), tip, viewport(), visualItemRect(item));
   else
     QToolTip::hideText();
   return true;

@@ -37,6 +37,10 @@ class CListBox : public QListWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  // The width the entry's painted text takes.
+  virtual int TextWidth(const QListWidgetItem* item) const;
+  // What the pointer over an entry shows: its whole text when the list cuts it, else nothing.
+  virtual QString ToolTipOf(const QListWidgetItem* item) const;
 
  private:
   bool IsIgnoredPress(const QMouseEvent* event) const;
