@@ -12,6 +12,8 @@ CReadStatusLine::CReadStatusLine(QWidget* parent) : QFrame(parent) {
   setFrameShadow(QFrame::Sunken);
   m_text = new QLabel(this);
   m_text->setTextFormat(Qt::PlainText);
+  // A growing count must not widen the window: the text is cut instead.
+  m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
   m_cancel->setObjectName(QStringLiteral("readCancel"));
   m_cancel->setAutoDefault(false);
