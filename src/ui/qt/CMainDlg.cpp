@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -22,6 +23,7 @@
 #include "CDocumentation.h"
 #include "CDropTarget.h"
 #include "CHyperLinkEdit.h"
+#include "CMainStatusBar.h"
 #include "CMemberGridCtrl.h"
 #include "CMemberViews.h"
 #include "CReadInputGuard.h"
@@ -49,11 +51,13 @@ QPushButton* CreateButton(const QString& text, const QString& id, QSize size, QW
 }  // namespace
 
 CMainDlg::CMainDlg(std::vector<std::string> startupFiles, std::shared_ptr<CDialogs> dialogs, QWidget* parent,
-                   CShellClock clock)
+                   CShellClock clock, std::shared_ptr<CSettingsStore> settings)
     : QDialog(parent),
       m_dialogs(dialogs ? std::move(dialogs) : std::make_shared<CDialogs>()),
+      m_settingsStore(settings ? std::move(settings) : std::make_shared<CMemorySettings>()),
+      m_windowSettings(*m_settingsStore),
       m_menus(this),
-      m_shell(std::make_unique<CMainShell>(static_cast<CShellHost&>(*this), std::move(clock))) {
+      m_shell(std::make_unique<CMainShell>(static_cast<CShellHost&>(*this), std::move(clock), m_settingsStore.get())) {
   EnsureResources();
   setWindowTitle(QStringLiteral("Varnwick"));
   setWindowIcon(QIcon(QStringLiteral(":/res/varnwick.png")));
@@ -61,6 +65,8 @@ CMainDlg::CMainDlg(std::vector<std::string> startupFiles, std::shared_ptr<CDialo
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   CreateControls();
   LayOut();
+  SetTabOrder();
+  RestorePlacement();
   ConnectSignals();
   m_startupMessage = ToQString(m_shell->LoadStartupFiles(startupFiles));
 }
@@ -108,14 +114,18 @@ void CMainDlg::CreateControls() {
   m_link->setAcceptDrops(false);  // a drop over the link is the window's
   const QUrl documents = QUrl::fromLocalFile(CDocumentation::OfRunningProgram().Folder() + QLatin1Char('/'));
   m_link->SetLink(documents.toString(), documents.path());
+  // The whole address shows at any size the window can take.
+  m_link->setMinimumWidth(m_link->sizeHint().width());
+  m_link->SetTeller([this](const QString& message) { m_dialogs->Message(this, message); });
 
-  m_progress = new CReadStatusLine(m_client);
-  m_statusLine = new QLabel(m_client);
-  m_statusLine->setObjectName(QStringLiteral("statusLine"));
+  m_statusBar = new CMainStatusBar(m_client);
+  m_progress = m_statusBar->Progress();
   m_dropTarget = new CDropTarget(this);
+}
 
-  // The dialog's tab order, the filter before the list it filters. Layouts re-parent the
-  // controls, so the order is set rather than left to creation.
+// The dialog's tab order, the filter before the list it filters. Laying out re-parents the
+// controls, which reorders the focus chain, so the order is set once they stand in place.
+void CMainDlg::SetTabOrder() {
   QWidget* const order[] = {m_quit, m_filter, m_classList, m_memberList, m_grid, m_checkPtrList, m_help};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -177,8 +187,7 @@ void CMainDlg::LayOut() {
   client->setContentsMargins(0, 0, 0, 0);
   client->setSpacing(0);
   client->addLayout(work, 1);
-  client->addWidget(m_progress);
-  client->addWidget(m_statusLine);
+  client->addWidget(m_statusBar);
 
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(0, 0, 0, 0);
@@ -220,8 +229,45 @@ void CMainDlg::ConnectSignals() {
                                      [this] { CloseIfAllowed(CCloseRequest::kEscape, Rejected); });
 }
 
+void CMainDlg::RestorePlacement() {
+  std::vector<CScreenArea> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect room = screen->availableGeometry();
+    screens.push_back({room.x(), room.y(), room.width(), room.height()});
+  }
+  const std::optional<CWindowPlacement> placement = m_windowSettings.MainWindow(screens);
+  if (!placement) return;
+  setGeometry(QRect(placement->x, placement->y, placement->width, placement->height));
+  resize(size().expandedTo(minimumSizeHint()));
+  if (placement->maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// Once the window has its size: the splitter spreads what it is given by its own rule until then.
+void CMainDlg::RestoreSplitter() {
+  const std::optional<std::vector<int>> sizes = m_windowSettings.SplitterSizes();
+  if (sizes && static_cast<int>(sizes->size()) == m_splitter->count())
+    m_splitter->setSizes(QList<int>(sizes->begin(), sizes->end()));
+}
+
+void CMainDlg::KeepPlacement() {
+  const QRect normal = isMaximized() ? normalGeometry() : geometry();
+  m_windowSettings.SetMainWindow({normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
+  const QList<int> sizes = m_splitter->sizes();
+  m_windowSettings.SetSplitterSizes(std::vector<int>(sizes.begin(), sizes.end()));
+}
+
+void CMainDlg::done(int result) {
+  KeepPlacement();
+  QDialog::done(result);
+}
+
 void CMainDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (!std::exchange(m_bShownOnce, true)) {
+    RestoreSplitter();
+    // Not on "Quit", the first control, where Enter or Space would end the program.
+    PlaceFocus(m_shell->FocusTarget());
+  }
   // The start-up messages wait for the window, so that they stand in front of it, centred.
   if (m_startupMessage.isEmpty()) return;
   QTimer::singleShot(0, this, [this] {
@@ -241,15 +287,13 @@ void CMainDlg::ShowCheckPtrList() {
   m_checkPtrList->setChecked(m_shell->CheckPtrList());
 }
 
-void CMainDlg::ShowProgress(const CReadProgress& progress) { m_progress->ShowText(ToQString(progress.text)); }
+void CMainDlg::ShowProgress(const CReadProgress& progress) { m_statusBar->ShowProgress(ToQString(progress.text)); }
 
-void CMainDlg::HideProgress() { m_progress->hide(); }
+void CMainDlg::HideProgress() { m_statusBar->HideProgress(); }
 // Paints the grown list and lets Cancel through; the input guard holds back every other input.
 void CMainDlg::Refresh() { QCoreApplication::processEvents(); }
 
-void CMainDlg::ShowStatus(const CStatusLine& status) {
-  m_statusLine->setText(ToQString(status.message.empty() ? status.classPath : status.message + "  " + status.classPath));
-}
+void CMainDlg::ShowStatus(const CStatusLine& status) { m_statusBar->ShowStatus(status); }
 
 void CMainDlg::PlaceFocus(CFocusTarget target) {
   if (target == CFocusTarget::kFilter)
@@ -272,7 +316,7 @@ void CMainDlg::ShowMessage(const std::string& text) { m_dialogs->Message(this, T
 void CMainDlg::ShowDetailedMessage(const std::string& summary, const std::string& details) {
   m_dialogs->DetailedMessage(this, ToQString(summary), ToQString(details));
 }
-void CMainDlg::ShowText(const GeneratedText& text) { m_dialogs->ShowText(this, text); }
+void CMainDlg::ShowText(const GeneratedText& text) { m_dialogs->ShowText(this, text, m_windowSettings); }
 void CMainDlg::ShowAbout() { m_dialogs->ShowAbout(this); }
 void CMainDlg::ShowLegend() { m_dialogs->ShowLegend(this); }
 
@@ -309,12 +353,18 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
   OpenContextMenu(event->reason() == QContextMenuEvent::Keyboard ? KeyboardMenuPoint() : event->globalPos());
 }
 
+// Shift+F10 opens the context menu and F10 enters the menu bar, whichever control has the focus.
 bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
-  const bool menuKey = key && key->key() == Qt::Key_F10 && key->modifiers().testFlag(Qt::ShiftModifier);
-  auto* widget = menuKey ? qobject_cast<QWidget*>(watched) : nullptr;
+  const bool f10 = key && key->key() == Qt::Key_F10;
+  auto* widget = f10 ? qobject_cast<QWidget*>(watched) : nullptr;
   if (widget == nullptr || (widget != this && !isAncestorOf(widget))) return QDialog::eventFilter(watched, event);
-  OpenContextMenu(KeyboardMenuPoint());
+  if (key->modifiers().testFlag(Qt::ShiftModifier))
+    OpenContextMenu(KeyboardMenuPoint());
+  else if (key->modifiers() == Qt::NoModifier)
+    m_menus.EnterMenuBar();
+  else
+    return QDialog::eventFilter(watched, event);
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include "CMainMenus.h"
 #include "CMainShell.h"
 #include "CShellHost.h"
+#include "CWindowSettings.h"
 
 class QCheckBox;
 class QFrame;
@@ -27,6 +28,7 @@ class CClassListBox;
 class CDropTarget;
 class CHyperLinkEdit;
 class CListBox;
+class CMainStatusBar;
 class CMemberGridCtrl;
 class CMemberViews;
 class CReadInputGuard;
@@ -39,9 +41,11 @@ class CMainDlg : public QDialog, private CShellHost {
 
  public:
   // Each start-up file is loaded as Add loads a header; `dialogs` shows the modal windows, null
-  // meaning the real ones; `clock` times folder reads.
+  // meaning the real ones; `clock` times folder reads; `settings` keeps the windows' places and the
+  // dialogs' folders between runs, null keeping them for this window only.
   explicit CMainDlg(std::vector<std::string> startupFiles, std::shared_ptr<CDialogs> dialogs = nullptr,
-                    QWidget* parent = nullptr, CShellClock clock = SteadyClock());
+                    QWidget* parent = nullptr, CShellClock clock = SteadyClock(),
+                    std::shared_ptr<CSettingsStore> settings = nullptr);
   // One start-up file, none when empty.
   explicit CMainDlg(const std::string& startupFile = {}, std::shared_ptr<CDialogs> dialogs = nullptr,
                     QWidget* parent = nullptr);
@@ -56,6 +60,10 @@ class CMainDlg : public QDialog, private CShellHost {
   QPoint KeyboardMenuPoint() const;
   void OpenContextMenu(const QPoint& screenPoint);
 
+ public slots:
+  // Keeps the window's place before it closes.
+  void done(int result) override;
+
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -66,9 +74,14 @@ class CMainDlg : public QDialog, private CShellHost {
  private:
   void CreateControls();
   void LayOut();
+  void SetTabOrder();
   void ConnectSignals();
   // Closes with `result` when the shell lets the window close.
   void CloseIfAllowed(CCloseRequest request, int result);
+  // The place and splitter the user left the window with, where the settings keep usable ones.
+  void RestorePlacement();
+  void RestoreSplitter();
+  void KeepPlacement();
 
   // CShellHost
   void ShowClassList() override;
@@ -94,7 +107,10 @@ class CMainDlg : public QDialog, private CShellHost {
   void ShowLegend() override;
 
   std::shared_ptr<CDialogs> m_dialogs;
+  std::shared_ptr<CSettingsStore> m_settingsStore;  // before the shell, which uses it
+  CWindowSettings m_windowSettings;
   CMainMenus m_menus;
+  bool m_bShownOnce = false;
   QString m_startupMessage;  // shown once the window is
   std::unique_ptr<CMainShell> m_shell;
 
@@ -111,8 +127,8 @@ class CMainDlg : public QDialog, private CShellHost {
   QPushButton* m_help = nullptr;
   CHyperLinkEdit* m_link = nullptr;
   QSplitter* m_splitter = nullptr;
+  CMainStatusBar* m_statusBar = nullptr;
   CReadStatusLine* m_progress = nullptr;
-  QLabel* m_statusLine = nullptr;
   CReadInputGuard* m_inputGuard = nullptr;
   CDropTarget* m_dropTarget = nullptr;
 };

@@ -150,6 +150,76 @@ class TestLoadCommands : public QObject {
     QTRY_VERIFY(!dlg->isVisible());
   }
 
+  // The progress lies over the status line, in room kept for it: no control moves when it comes or
+  // goes.
+  void theProgressMovesNothing() {
+    CHeaderFolder tree;
+    for (int i = 0; i < 12; ++i)
+      tree.Write(QStringLiteral("sub%1/h.h").arg(i, 2, 10, QLatin1Char('0')), OneClass("C" + std::to_string(i)));
+    auto dlg = OpenWithFastClock();
+    const char* const watched[] = {"1000", "1001", "1003", "1006", "1010", "1", "statusLine"};
+    const auto places = [&dlg, &watched] {
+      QList<QRect> rects;
+      for (const char* id : watched) {
+        QWidget* control = dlg->findChild<QWidget*>(id);
+        rects << QRect(control->mapTo(dlg.get(), QPoint(0, 0)), control->size());
+      }
+      return rects;
+    };
+    const QList<QRect> before = places();
+    QList<QList<QRect>> during;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, [&] {
+      if (Progress(*dlg)->isVisible()) during << places();
+    });
+    sampler.start(0);
+    m_fake->nextFolder = tree.Path();
+    FindCommand(dlg->MenuBar()->actions(), kCommandClassAddDirectoryTree)->trigger();
+    sampler.stop();
+    QVERIFY(!during.isEmpty());
+    for (const QList<QRect>& sample : during) QCOMPARE(sample, before);
+    QApplication::processEvents();
+    QCOMPARE(places(), before);
+    // The progress covers the status line's row, Cancel whole inside it.
+    QWidget* row = dlg->findChild<QWidget*>("statusLine");
+    QVERIFY(row->rect().contains(Progress(*dlg)->geometry()));
+    QVERIFY(Progress(*dlg)->height() >= Progress(*dlg)->CancelButton()->sizeHint().height());
+  }
+
+  // Classes read in above the rows in view do not push those rows down, nor does the selection
+  // moving to each new header's class pull the list after it.
+  void rowsInViewStayWhileARowGoesInAboveThem() {
+    CHeaderFolder early;
+    std::string many;
+    for (int i = 0; i < 200; ++i) many += OneClass(QStringLiteral("CM%1").arg(i, 3, 10, QLatin1Char('0')).toStdString());
+    CHeaderFolder tree;
+    for (int i = 0; i < 10; ++i)
+      tree.Write(QStringLiteral("sub%1/h.h").arg(i), OneClass("CA" + std::to_string(i)) + OneClass("CZ" + std::to_string(i)));
+    auto dlg = OpenWithFastClock();
+    m_fake->nextFile = early.Write("many.h", many);
+    FindCommand(dlg->MenuBar()->actions(), kCommandClassAdd)->trigger();
+    QListWidget* list = ClassList(*dlg);
+    list->scrollToItem(list->item(100), QAbstractItemView::PositionAtTop);
+    QApplication::processEvents();
+    const QListWidgetItem* top = list->itemAt(0, 0);
+    QVERIFY(top != nullptr && top->text() == QStringLiteral("CM100"));
+
+    int samples = 0;
+    bool stayed = true;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, [&] {
+      ++samples;
+      stayed = stayed && list->itemAt(0, 0) == top;
+    });
+    sampler.start(0);
+    m_fake->nextFolder = tree.Path();
+    FindCommand(dlg->MenuBar()->actions(), kCommandClassAddDirectoryTree)->trigger();
+    sampler.stop();
+    QVERIFY(samples > 0);
+    QVERIFY(stayed);
+    QCOMPARE(list->count(), 220);
+  }
+
   void droppedFilesAndFoldersReachTheShellInTheirOrder() {
     CHeaderFolder files;
     const std::string b = files.Write("b.h", OneClass("CB"));

@@ -7,16 +7,22 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
 #include <QToolTip>
 
+#include "CDetailedMessageBox.h"
 #include "CLegendDlg.h"
 #include "CListBox.h"
 #include "CMainDlg.h"
 #include "CMemberGridCtrl.h"
+#include "CQtSettingsStore.h"
 #include "CTextDlg.h"
+#include "CWindowSettings.h"
 #include "UiTestSupport.h"
 #include "UiText.h"
 
@@ -151,6 +157,79 @@ class TestMainLayout : public QObject {
     VerifyNothingOverlaps(dlg);
   }
 
+  // The smallest the window goes still shows every control whole: the link's whole address, the
+  // check box's text, the buttons.
+  void atItsSmallestEveryControlIsWhole() {
+    CMainDlg dlg(m_folder.Write("a.h", ManyMembers("CA", 40)), m_fake);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    dlg.resize(dlg.minimumSize());
+    QTRY_COMPARE(dlg.size(), dlg.minimumSize());
+    VerifyNothingOverlaps(dlg);
+    VerifyMemberListShowsWholeRows(dlg);
+    auto* link = Control<QLineEdit>(dlg, "1010");
+    QVERIFY(link->width() >= link->fontMetrics().horizontalAdvance(link->text()));
+    QCOMPARE(link->toolTip(), QString());
+  }
+
+  // However many headers Reload could not read, the message fits on the screen and its list
+  // scrolls.
+  void aLongListNeverMakesItsMessageTallerThanTheScreen() {
+    QStringList lines;
+    for (int i = 0; i < 5000; ++i) lines << QStringLiteral("/project/module%1/header%1.h").arg(i);
+    CDetailedMessageBox box(QStringLiteral("5,000 headers could not be read again:"), lines.join(QLatin1Char('\n')));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QRect room = box.screen()->availableGeometry();
+    QVERIFY2(box.frameGeometry().height() <= room.height(), qPrintable(QString::number(box.height())));
+    QVERIFY(box.height() < 40 * box.fontMetrics().height());
+    QCOMPARE(box.Details()->blockCount(), 5000);
+    QVERIFY(box.Details()->verticalScrollBar()->maximum() > 0);
+    // A short list takes no more room than it needs.
+    CDetailedMessageBox brief(QStringLiteral("One header could not be read again:"), QStringLiteral("/a.h"));
+    QVERIFY(brief.height() < box.height());
+  }
+
+  // What the user left between runs comes back in a new window: the main window's size, place
+  // and splitter, and the text window's size, all kept through QSettings.
+  void thePlacesComeBackInANewWindow() {
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    QRect left;
+    QList<int> splitterLeft;
+    {
+      auto store = std::make_shared<CQtSettingsStore>();
+      CMainDlg dlg(std::vector<std::string>(), m_fake, nullptr, SteadyClock(), store);
+      dlg.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+      dlg.setGeometry(QRect(QPoint(140, 90), dlg.size() + QSize(150, 110)));
+      QApplication::processEvents();
+      auto* splitter = Control<QSplitter>(dlg, "splitter");
+      const QList<int> sizes = splitter->sizes();
+      splitter->setSizes({sizes[0] + 70, sizes[1] - 70});
+      QApplication::processEvents();
+      left = dlg.geometry();
+      splitterLeft = splitter->sizes();
+      CWindowSettings(*store).SetTextWindowSize({700, 420});
+      dlg.close();
+    }
+    QVERIFY(QFileInfo(QSettings(QStringLiteral("Varnwick"), QStringLiteral("Varnwick")).fileName())
+                .absoluteFilePath()
+                .startsWith(QFileInfo(home.path()).absoluteFilePath()));
+
+    auto store = std::make_shared<CQtSettingsStore>();
+    CMainDlg next(std::vector<std::string>(), m_fake, nullptr, SteadyClock(), store);
+    QCOMPARE(next.geometry(), left);
+    next.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&next));
+    QCOMPARE(next.geometry(), left);
+    QCOMPARE(Control<QSplitter>(next, "splitter")->sizes(), splitterLeft);
+    CTextDlg text;
+    CWindowSettings settings(*store);
+    text.KeepSizeIn(settings);
+    QCOMPARE(text.size(), QSize(700, 420));
+  }
+
   void splitterSharesTheWidthBetweenClassListAndRightSide() {
     CMainDlg dlg(std::string(), m_fake);
     dlg.show();
@@ -187,12 +266,14 @@ class TestMainLayout : public QObject {
       return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
 
+    // A class row always names its header; a cut one shows its whole name above.
     auto* classes = Control<CListBox>(dlg, "1000");
     QVERIFY(classes->IsCut(classes->item(1)));
     QVERIFY(!classes->IsCut(classes->item(0)));
+    const QString header = QString::fromStdString(m_folder.Path() + "/w.h");
     QCOMPARE(tipAt(classes->viewport(), classes->visualItemRect(classes->item(1)).center()),
-             QString::fromStdString(longName));
-    QCOMPARE(tipAt(classes->viewport(), classes->visualItemRect(classes->item(0)).center()), QString());
+             QString::fromStdString(longName) + QLatin1Char('\n') + header);
+    QCOMPARE(tipAt(classes->viewport(), classes->visualItemRect(classes->item(0)).center()), header);
 
     auto* members = Control<CListBox>(dlg, "1001");
     const QListWidgetItem* pages = members->findItems("CTypedPtrList", Qt::MatchStartsWith).value(0);
