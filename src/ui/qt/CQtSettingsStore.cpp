@@ -27,6 +27,9 @@ void CQtSettingsStore::Write(std::string_view key, std::string_view value) {
     m_settings.setValue(Key(key), bytes);
   else
     m_settings.setValue(Key(key), text);
+  // At once: the program ends without returning to the event loop that would write it later, and
+  // without destroying the window that owns this store.
+  m_settings.sync();
 }
 
 }  // namespace varnwick

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs the real desktop program under a virtual X server on the start-up headers given, chooses
-# "Quit" and checks that the process then ends cleanly. Prints how long the process outlived its
+# "Quit" and checks that the process then ends cleanly, its window's place kept for the next run. Prints how long the process outlived its
 # window, for bench/exit_bench.sh; the test itself judges no time.
 # Usage: desktop_exit_test.sh PROGRAM HEADER...
 set -euo pipefail
 program=$1
 shift
 work=$(mktemp -d)
+# The program's settings go here, not into the user's.
+export XDG_CONFIG_HOME=$work/config
 # Xvfb picks a free display and writes its number when it is ready.
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
@@ -32,9 +34,9 @@ done
 [ -n "$window" ] || { echo "exit test: the window did not appear"; cat "$work/stderr"; exit 1; }
 sleep 0.5
 
-# The focus starts on "Quit", which closes the window at once.
+# The focus starts on the class list; "Quit", two tab stops back, closes the window at once.
 xdotool windowfocus --sync "$window"
-xdotool key space
+xdotool key shift+Tab shift+Tab space
 for _ in $(seq 3000); do xdotool search --onlyvisible --name '^Varnwick$' >/dev/null 2>&1 || break; sleep 0.01; done
 if xdotool search --onlyvisible --name '^Varnwick$' >/dev/null 2>&1; then
   echo "exit test: the window stayed after Quit"; exit 1
@@ -49,4 +51,7 @@ program_pid=
 if grep -v "XDG_RUNTIME_DIR" "$work/stderr" | grep -q .; then
   echo "exit test: the program wrote to standard error:"; cat "$work/stderr"; exit 1
 fi
+grep -q '^width=' "$XDG_CONFIG_HOME/Varnwick/Varnwick.conf" 2>/dev/null || {
+  echo "exit test: the window's place was not kept"; cat "$XDG_CONFIG_HOME/Varnwick/Varnwick.conf" 2>/dev/null; exit 1
+}
 echo "exit test: the process ended $(((ended - gone) / 1000000)) ms after its window went"
