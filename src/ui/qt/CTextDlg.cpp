@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "CCodeEdit.h"
 #include "CWindowSettings.h"
@@ -85,8 +86,11 @@ void CTextDlg::SetDeclaration(const std::string& declaration) {
 
 void CTextDlg::KeepSizeIn(CWindowSettings& settings) {
   m_sizeKeeper = &settings;
-  if (const std::optional<CWindowSize> size = settings.TextWindowSize())
-    resize(QSize(size->width, size->height).expandedTo(minimumSizeHint()));
+  const std::optional<CWindowSize> size = settings.TextWindowSize();
+  if (!size) return;
+  // A screen smaller than the one the size was left on still shows the whole window.
+  const QSize room = screen() != nullptr ? screen()->availableGeometry().size() : QSize(size->width, size->height);
+  resize(QSize(size->width, size->height).boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 void CTextDlg::done(int result) {

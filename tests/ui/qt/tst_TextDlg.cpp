@@ -6,6 +6,7 @@
 #include <QTextLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "CCppHighlighter.h"
@@ -188,7 +189,7 @@ class TestTextDlg : public QObject {
       dialog.KeepSizeIn(settings);
       return dialog.size();
     }();
-    const QSize given = first + QSize(120, 90);
+    const QSize given = first - QSize(60, 40);
     {
       CTextDlg dialog;
       dialog.KeepSizeIn(settings);
@@ -201,7 +202,12 @@ class TestTextDlg : public QObject {
     CTextDlg next;
     next.KeepSizeIn(settings);
     QCOMPARE(next.size(), given);
-    // Never smaller than the window can be laid out in.
+    // Never larger than the screen now shows, never smaller than the window can be laid out in.
+    settings.SetTextWindowSize({30000, 20000});
+    CTextDlg huge;
+    huge.KeepSizeIn(settings);
+    QVERIFY(huge.width() <= huge.screen()->availableGeometry().width());
+    QVERIFY(huge.height() <= huge.screen()->availableGeometry().height());
     settings.SetTextWindowSize({1, 1});
     CTextDlg tiny;
     tiny.KeepSizeIn(settings);
