@@ -95,7 +95,7 @@ class CMainDlg : public QDialog, private CShellHost {
 
   std::shared_ptr<CDialogs> m_dialogs;
   CMainMenus m_menus;
-  QString m_startupMessage;  // shown once the window is
+  bool m_bShown = false;
   std::unique_ptr<CMainShell> m_shell;
 
   QWidget* m_client = nullptr;
