@@ -11,7 +11,7 @@ std::string HeaderPattern(std::string_view folder) {
   return pattern;
 }
 
-void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener,
+void AddDirectory(CCatalogue& catalogue, std::string_view folder, CReadListener* listener,
                   CFolderDepth depth) {
   const std::unique_ptr<CHeaderWalk> walk = catalogue.WalkFolder(folder, depth);
   CWalkStep step;

@@ -4,18 +4,9 @@
 #include <string_view>
 
 #include "CCatalogue.h"
+#include "CReadListener.h"
 
 namespace varnwick {
-
-// Told after each header of a folder has been read, so that a window can show the list growing,
-// and asked whether to go on.
-class CAddDirectoryListener {
- public:
-  virtual ~CAddDirectoryListener() = default;
-  virtual void OnFileRead(const std::string& path, bool foundClasses) = 0;
-  // True ends the walk after the header just read; what was read stays.
-  virtual bool IsCancelled() const { return false; }
-};
 
 // The search pattern for a folder's headers: the folder, the platform's separator unless it ends
 // with either one, "*.h".
@@ -25,7 +16,7 @@ std::string HeaderPattern(std::string_view folder);
 // before its subfolders, which are read depth first in byte order of their names. A header
 // without a class is passed over. Throws CFileTooLarge at the first header over the size limit;
 // the classes read before it stay.
-void AddDirectory(CCatalogue& catalogue, std::string_view folder, CAddDirectoryListener* listener,
+void AddDirectory(CCatalogue& catalogue, std::string_view folder, CReadListener* listener,
                   CFolderDepth depth = CFolderDepth::kFolderOnly);
 
 }  // namespace varnwick

@@ -31,7 +31,7 @@ void ReportUnreadable(std::ostream& messages, const std::string& path, const std
 
 // A header of a folder that yielded nothing is passed over, as Add Directory does; one that could
 // not even be read is named.
-class CFolderReport : public CAddDirectoryListener {
+class CFolderReport : public CReadListener {
  public:
   CFolderReport(const CCatalogue& catalogue, std::ostream& messages) : m_catalogue(catalogue), m_messages(messages) {}
   void OnFileRead(const std::string& path, bool foundClasses) override {
@@ -71,6 +71,8 @@ bool LoadPath(CCatalogue& catalogue, const std::string& path, std::ostream& mess
 
 bool LoadPaths(CCatalogue& catalogue, const std::vector<std::string>& paths, std::ostream& messages,
                bool recursive, CLoadThreads threads) {
+  // Every path named is read as named, a header named twice twice, as the records a sink takes.
+  catalogue.SetRepeatedHeader(CRepeatedHeader::kAddAgain);
   // The headers are read ahead on a second thread; the load below runs as it would alone.
   std::optional<CCatalogueReadAhead> readAhead;
   if (threads == CLoadThreads::kReadAhead) {

@@ -11,38 +11,34 @@
 
 namespace varnwick {
 
-CShellClock SteadyClock() {
-  return [] {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
-  };
-}
-
 CFolderRead::CFolderRead(CCatalogue& catalogue, CClassList& list, const CClassFilter& filter, CShellHost& host,
                          const CShellClock& clock)
-    : m_catalogue(catalogue), m_list(list), m_filter(filter), m_host(host), m_clock(clock) {}
+    : m_catalogue(catalogue), m_list(list), m_filter(filter), m_host(host), m_pacer(host, clock) {}
 
-std::optional<std::string> CFolderRead::Run(const std::string& folder, CFolderDepth depth) {
-  m_nFirstNew = m_nShownRecords = m_catalogue.Size();
-  m_start = m_clock();
-  std::optional<std::string> tooLarge;
+CFolderReadResult CFolderRead::Run(const std::string& folder, CFolderDepth depth) {
+  m_nShownRecords = m_catalogue.Size();
+  m_catalogue.BeginFolder(folder, depth);
   try {
     // The headers are read ahead on a second thread; this one adds them and paints.
     const CCatalogueReadAhead readAhead(m_catalogue, std::make_unique<CFolderSteps>(folder, depth));
     AddDirectory(m_catalogue, folder, this, depth);
   } catch (const CFileTooLarge& error) {
-    tooLarge = error.Path();
+    m_result.tooLarge = error.Path();
   }
+  m_catalogue.EndFolder(!m_result.cancelled && !m_result.tooLarge);
   Finish();
-  return tooLarge;
+  return m_result;
 }
 
 void CFolderRead::OnFileRead(const std::string& /*path*/, bool foundClasses) {
-  ++m_nFiles;
-  if (foundClasses) InsertNewRows();
-  const std::chrono::milliseconds now = m_clock();
-  if (m_lastRefresh && now - *m_lastRefresh < kRefreshInterval) return;
-  m_lastRefresh = now;
-  Refresh();
+  ++m_result.headers;
+  if (foundClasses) m_result.classes += m_catalogue.LastFileClasses();
+  if (m_catalogue.LastFileReplaced()) {
+    ++m_result.replaced;
+    m_bRefill = true;
+  }
+  if (foundClasses && !m_bRefill) InsertNewRows();
+  if (m_pacer.Due()) Refresh();
 }
 
 // Each new class goes in after every row whose name sorts before or equal to it: the rows stay
@@ -59,23 +55,41 @@ void CFolderRead::InsertNewRows() {
     m_list.rows.insert(place, record);
     if (m_list.selectedRow && *m_list.selectedRow >= row) ++*m_list.selectedRow;
     m_host.InsertClassRow(row);
+    TellNeighbours(row);
   }
   m_nShownRecords = m_catalogue.Size();
 }
 
-void CFolderRead::Refresh() {
-  SelectAsARefill();
-  if (m_clock() - m_start >= kProgressDelay) {
-    const std::size_t classes = m_catalogue.Size() - m_nFirstNew;
-    m_host.ShowProgress({m_nFiles, classes, ReadProgressText(m_nFiles, classes)});
-    m_bProgressShown = true;
+// A row that now shares its name with the new one shows its header's name too. Rows of one name
+// stand together; the new row follows them all.
+void CFolderRead::TellNeighbours(std::size_t row) {
+  const std::string& name = m_catalogue.At(m_list.rows[row]).m_strName;
+  for (std::size_t other = row; other-- > 0;) {
+    const std::string& otherName = m_catalogue.At(m_list.rows[other]).m_strName;
+    if (CompareListText(otherName, name) != 0) break;
+    if (otherName == name) m_host.ShowClassRow(other);
   }
-  m_host.Refresh();
+}
+
+void CFolderRead::Refresh() {
+  if (m_bRefill) {
+    m_list = m_catalogue.SortedClassList(m_filter);
+    m_host.ShowClassList();
+    m_nShownRecords = m_catalogue.Size();
+  } else {
+    SelectAsARefill();
+  }
+  m_pacer.Refresh(m_result.headers, m_result.classes, ReadProgressText(m_result.headers, m_result.classes));
 }
 
 void CFolderRead::Finish() {
-  if (m_bProgressShown) m_host.HideProgress();
-  SelectAsARefill();
+  m_pacer.Finish();
+  if (m_bRefill) {
+    m_list = m_catalogue.SortedClassList(m_filter);
+    m_host.ShowClassList();
+  } else {
+    SelectAsARefill();
+  }
 }
 
 void CFolderRead::SelectAsARefill() {

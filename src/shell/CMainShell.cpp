@@ -1,5 +1,7 @@
 #include "CMainShell.h"
 
+#include <utility>
+
 #include "Generation.h"
 #include "HeaderFile.h"
 #include "ListOrder.h"
@@ -47,12 +49,24 @@ std::string CMainShell::LoadStartupFiles(const std::vector<std::string>& files) 
   }
   FillClassList();
   ShowSelectedClass();
-  return JoinLines(messages);
+  m_startupMessage = JoinLines(messages);
+  return m_startupMessage;
+}
+
+void CMainShell::WindowShown() {
+  if (!m_startupMessage.empty()) Modal().ShowMessage(std::exchange(m_startupMessage, std::string()));
+  m_host.PlaceFocus(FocusTarget());
+  m_bModalShown = false;
 }
 
 void CMainShell::RunCommand(int commandId) {
   // A folder being read takes no other command, whichever way it comes.
-  if (IsReadingFolder()) return;
+  if (IsReading()) return;
+  RunCommandNow(commandId);
+  PlaceFocusAfterModal();
+}
+
+void CMainShell::RunCommandNow(int commandId) {
   switch (commandId) {
     case kCommandClassAdd: OnClassAdd(); return;
     case kCommandClassAddDirectory: OnClassAddDirectory(CFolderDepth::kFolderOnly); return;
@@ -62,25 +76,30 @@ void CMainShell::RunCommand(int commandId) {
     case kCommandClassReload: OnClassReload(); return;
     case kCommandCheckPtrList: OnCheckPtrList(); return;
     case kCommandAbout:
-    case kCommandAboutBox: m_host.ShowAbout(); return;
-    case kCommandHelp: m_host.ShowLegend(); return;
+    case kCommandAboutBox: Modal().ShowAbout(); return;
+    case kCommandHelp: Modal().ShowLegend(); return;
     case kCommandQuit: m_host.CloseWindow(); return;
     default: OnGenerate(commandId); return;
   }
 }
 
 void CMainShell::Drop(const std::vector<CDroppedPath>& paths) {
-  if (IsReadingFolder()) return;
+  if (IsReading()) return;
+  CAddTally tally;
   for (const CDroppedPath& item : paths) {
     if (item.folder) {
       ReadFolder(item.path, CFolderDepth::kFolderOnly);
       continue;
     }
     bool tooLarge = false;
-    if (!AddFile(item.path, tooLarge) && !tooLarge) m_host.ShowMessage(NoClassInformationIn(item.path));
+    if (!AddFile(item.path, tooLarge, nullptr, &tally) && !tooLarge)
+      Modal().ShowMessage(NoClassInformationIn(item.path));
   }
   FillClassList();
   ShowSelectedClass();
+  // A folder read words its own result; the headers dropped with it add theirs.
+  if (tally.headers > 0) ShowStatus(AddedText(tally));
+  PlaceFocusAfterModal();
 }
 
 void CMainShell::SelectClassRow(std::optional<std::size_t> row) {
@@ -95,8 +114,12 @@ void CMainShell::SelectClassRow(std::optional<std::size_t> row) {
 }
 
 void CMainShell::SetFilter(std::string_view text) {
+  const std::optional<std::size_t> selected = m_list.SelectedRecord();
   m_filter = CClassFilter(text);
-  FillClassList();
+  CClassList list = m_catalogue.SortedClassList(m_filter);
+  // The selected class stays selected while the filter shows it; else the refill's choice.
+  if (selected) list.SelectRecord(*selected);
+  ShowList(std::move(list));
   // The grid keeps the user's ticks while the selection stays on the same class.
   if (SelectedClass() != m_members.ShownClass()) ShowSelectedClass();
 }
@@ -115,12 +138,12 @@ void CMainShell::SortMembers(int column) {
 void CMainShell::SetCheckPtrList(bool on) { m_bCheckPtrList = on; }
 
 void CMainShell::CancelRead() {
-  if (m_read != nullptr) m_read->Cancel();
+  if (m_cancelRead) m_cancelRead();
 }
 
 bool CMainShell::RequestClose(CCloseRequest request) {
   const bool key = request == CCloseRequest::kEnter || request == CCloseRequest::kEscape;
-  if (IsReadingFolder()) {
+  if (IsReading()) {
     // Escape stops the read; the close box and Quit close the window once it has stopped.
     if (request == CCloseRequest::kEscape) CancelRead();
     if (!key) {
@@ -164,22 +187,24 @@ int CMainShell::FindMemberState(std::string_view name) const {
 // ---- Commands --------------------------------------------------------------------------------
 
 void CMainShell::OnClassAdd() {
-  const std::optional<std::string> path = m_host.ChooseHeaderFile(LastFolder(kHeaderFolderKey));
+  const std::optional<std::string> path = Modal().ChooseHeaderFile(LastFolder(kHeaderFolderKey));
   if (!path) return;
   RememberFolder(kHeaderFolderKey, FolderOf(*path));
   bool tooLarge = false;
-  if (!AddFile(*path, tooLarge)) {
+  CAddTally tally;
+  if (!AddFile(*path, tooLarge, nullptr, &tally)) {
     // An oversized header ends the command at once.
     if (tooLarge) return;
-    m_host.ShowMessage(NoClassInformationIn(*path));
+    Modal().ShowMessage(NoClassInformationIn(*path));
   }
   FillClassList();
   ShowSelectedClass();
+  ShowStatus(tally.headers > 0 ? AddedText(tally) : NoClassInformationIn(*path));
 }
 
 void CMainShell::OnClassAddDirectory(CFolderDepth depth) {
   const std::optional<std::string> folder =
-      m_host.ChooseFolder(std::string(kFolderPickerTitle), LastFolder(kProjectFolderKey));
+      Modal().ChooseFolder(std::string(kFolderPickerTitle), LastFolder(kProjectFolderKey));
   if (!folder) return;
   RememberFolder(kProjectFolderKey, *folder);
   ReadFolder(*folder, depth);
@@ -187,41 +212,58 @@ void CMainShell::OnClassAddDirectory(CFolderDepth depth) {
 
 void CMainShell::OnClassDelete() {
   if (!m_list.selectedRow) return;
+  const CClassInfo* record = SelectedClass();
+  const std::string name = record != nullptr ? record->m_strName : std::string();
   std::optional<CClassList> list = m_catalogue.DeleteClass(m_list, *m_list.selectedRow, m_filter);
   if (!list) return;
   ShowList(std::move(*list));
   ShowSelectedClass();
+  ShowStatus(ClassRemovedText(name));
 }
 
 void CMainShell::OnClassDeleteAll() {
+  const std::size_t classes = m_catalogue.Size();
   m_catalogue.DeleteAll();
   FillClassList();
   ShowSelectedClass();
+  ShowStatus(ClassesRemovedText(classes));
 }
 
 void CMainShell::OnClassReload() {
   std::optional<std::size_t> before;
   if (SelectedClass() != nullptr) before = m_list.rows[*m_list.selectedRow];
-  const CReloadReport report = m_catalogue.Reload();
+  CReloadRead read(m_catalogue, m_host, m_clock);
+  m_cancelRead = [&read] { read.Cancel(); };
+  const CReloadReport report = read.Run();
+  m_cancelRead = nullptr;
   // The same class stays selected while its header still defines it; else the refill's choice.
   CClassList list = m_catalogue.SortedClassList(m_filter);
   if (before && report.newPositions[*before]) list.SelectRecord(*report.newPositions[*before]);
   ShowList(std::move(list));
   ShowSelectedClass();
-  std::vector<std::string> problems;
-  for (const CReloadProblem& problem : report.problems)
-    problems.push_back(problem.tooLarge ? FileTooLargeMessage(problem.path) : NoClassInformationIn(problem.path));
-  if (!problems.empty()) m_host.ShowMessage(JoinLines(problems));
+  ShowStatus(ReloadText(report));
+  if (!report.problems.empty()) {
+    const CReloadProblemsText problems = ReloadProblemsText(report.problems);
+    if (problems.details.empty())
+      Modal().ShowMessage(problems.summary);
+    else
+      Modal().ShowDetailedMessage(problems.summary, problems.details);
+  }
+  CloseIfAsked();
 }
 
 void CMainShell::OnGenerate(int commandId) {
   const GeneratorInfo* generator = FindGeneratorByCommand(commandId);
+  if (generator == nullptr) return;
   const CClassInfo* record = SelectedClass();
-  if (generator == nullptr || record == nullptr) return;
+  if (record == nullptr) {
+    ShowStatus(std::string(kSelectClassFirst));
+    return;
+  }
   const CGeneration result =
       RunGenerator(generator->kind, *record, m_members.ListOrder(), m_members.StateRows(), m_bCheckPtrList);
-  if (result.tooLarge) m_host.ShowMessage(FileTooLargeMessage(*result.tooLarge));
-  if (result.text) m_host.ShowText(*result.text);
+  if (result.tooLarge) Modal().ShowMessage(FileTooLargeMessage(*result.tooLarge));
+  if (result.text) Modal().ShowText(*result.text);
 }
 
 void CMainShell::OnCheckPtrList() {
@@ -231,32 +273,65 @@ void CMainShell::OnCheckPtrList() {
 
 // ---- Loading and showing ---------------------------------------------------------------------
 
-bool CMainShell::AddFile(const std::string& path, bool& tooLarge, std::vector<std::string>* deferredMessages) {
+bool CMainShell::AddFile(const std::string& path, bool& tooLarge, std::vector<std::string>* deferredMessages,
+                         CAddTally* tally) {
   tooLarge = false;
   try {
-    return m_catalogue.AddFile(path);
+    if (!m_catalogue.AddFile(path)) return false;
   } catch (const CFileTooLarge& error) {
     tooLarge = true;
     if (deferredMessages != nullptr)
       deferredMessages->push_back(FileTooLargeMessage(error.Path()));
     else
-      m_host.ShowMessage(FileTooLargeMessage(error.Path()));
+      Modal().ShowMessage(FileTooLargeMessage(error.Path()));
     return false;
   }
+  if (tally == nullptr) return true;
+  const std::size_t classes = m_catalogue.LastFileClasses();
+  ++tally->headers;
+  if (m_catalogue.LastFileReplaced()) {
+    tally->replacedPath = path;
+    tally->replacedClasses += classes;
+    return true;
+  }
+  tally->classes += classes;
+  // The new records are the last ones.
+  for (std::size_t position = m_catalogue.Size() - classes; position < m_catalogue.Size(); ++position)
+    if (m_filter.Shows(m_catalogue.At(position).m_strName)) ++tally->newShown;
+  return true;
+}
+
+std::string CMainShell::AddedText(const CAddTally& tally) const {
+  if (tally.classes == 0 && tally.replacedClasses > 0)
+    return ClassesReadAgainText(tally.replacedPath, tally.replacedClasses);
+  std::string text = ClassesAddedText(tally.classes, tally.classes > 0 && tally.newShown == 0);
+  if (tally.replacedClasses > 0) text += "; " + ClassesReadAgainText(tally.replacedPath, tally.replacedClasses);
+  return text;
 }
 
 void CMainShell::ReadFolder(const std::string& folder, CFolderDepth depth) {
   CFolderRead read(m_catalogue, m_list, m_filter, m_host, m_clock);
-  m_read = &read;
-  const std::optional<std::string> tooLarge = read.Run(folder, depth);
-  m_read = nullptr;
-  if (tooLarge) m_host.ShowMessage(FileTooLargeMessage(*tooLarge));
+  m_cancelRead = [&read] { read.Cancel(); };
+  const CFolderReadResult result = read.Run(folder, depth);
+  m_cancelRead = nullptr;
+  if (result.headers == 0 && !result.tooLarge && !result.cancelled)
+    ShowStatus(NoHeaderFilesIn(folder));
+  else
+    ShowStatus(FolderReadText(result.headers, result.classes, result.replaced, result.cancelled));
+  if (result.tooLarge) Modal().ShowMessage(FileTooLargeMessage(*result.tooLarge));
   // After the message too: the members of the class the list selects, as after any refill.
   ShowSelectedClass();
-  if (m_bCloseAfterRead) {
-    m_bCloseAfterRead = false;
-    m_host.CloseWindow();
-  }
+  CloseIfAsked();
+}
+
+void CMainShell::CloseIfAsked() {
+  if (!m_bCloseAfterRead) return;
+  m_bCloseAfterRead = false;
+  m_host.CloseWindow();
+}
+
+void CMainShell::PlaceFocusAfterModal() {
+  if (std::exchange(m_bModalShown, false)) m_host.PlaceFocus(FocusTarget());
 }
 
 void CMainShell::ShowStatus(std::string message) {

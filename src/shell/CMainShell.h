@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "CCatalogue.h"
 #include "CClassFilter.h"
 #include "CFolderRead.h"
+#include "CReloadRead.h"
 #include "CMemberRows.h"
 #include "CSettingsStore.h"
 #include "CShellHost.h"
@@ -48,6 +50,8 @@ class CMainShell {
   // Loads each start-up file as Add loads a header, then shows the list. Answers what to tell the
   // user once the window shows (one line per problem), or "" when all went well.
   std::string LoadStartupFiles(const std::vector<std::string>& files);
+  // The window has shown: the start-up problems are told, in front of it, and the focus placed.
+  void WindowShown();
 
   // Any command of the menus, buttons and system menu (ShellCommands.h, or a generator's id).
   // While a folder is read no command runs.
@@ -64,15 +68,16 @@ class CMainShell {
   void SortMembers(int column);
   // The check box.
   void SetCheckPtrList(bool on);
-  // Cancel of the status line: the folder read stops after the header being read.
+  // Cancel of the status line: the folder read or Reload stops after the header being read.
   void CancelRead();
   // Whether the window may close now. Enter and Escape ask first when classes are loaded; during
   // a folder read Escape cancels it and the close box closes the window once the read has stopped.
   bool RequestClose(CCloseRequest request);
 
-  bool IsReadingFolder() const { return m_read != nullptr; }
+  // A folder read or Reload is under way.
+  bool IsReading() const { return static_cast<bool>(m_cancelRead); }
   // The context menu and drops are refused while a folder is read.
-  bool TakesCommands() const { return !IsReadingFolder(); }
+  bool TakesCommands() const { return !IsReading(); }
 
   const CCatalogue& Catalogue() const { return m_catalogue; }
   const CClassFilter& Filter() const { return m_filter; }
@@ -92,6 +97,7 @@ class CMainShell {
   bool CheckPtrList() const { return m_bCheckPtrList; }
 
  private:
+  void RunCommandNow(int commandId);
   void OnClassAdd();
   void OnClassAddDirectory(CFolderDepth depth);
   void OnClassDelete();
@@ -100,10 +106,29 @@ class CMainShell {
   void OnGenerate(int commandId);
   void OnCheckPtrList();
 
+  // What Add and a drop did, for the status line.
+  struct CAddTally {
+    std::size_t classes = 0;
+    std::size_t newShown = 0;  // of the classes added, those the filter shows
+    std::string replacedPath;  // the last header that was loaded already
+    std::size_t replacedClasses = 0;
+    std::size_t headers = 0;
+  };
+
   // Reads a header into the catalogue; false when it yields no class. A header over the size limit
   // is told at once (`tooLarge` set).
-  bool AddFile(const std::string& path, bool& tooLarge, std::vector<std::string>* deferredMessages = nullptr);
+  bool AddFile(const std::string& path, bool& tooLarge, std::vector<std::string>* deferredMessages = nullptr,
+               CAddTally* tally = nullptr);
+  std::string AddedText(const CAddTally& tally) const;
   void ReadFolder(const std::string& folder, CFolderDepth depth);
+  // The host, for a modal window: the focus is placed again once the command is done.
+  CShellHost& Modal() {
+    m_bModalShown = true;
+    return m_host;
+  }
+  void PlaceFocusAfterModal();
+  // The window closes now if the close box was pressed during a read.
+  void CloseIfAsked();
   // The list refilled from the catalogue, then the selected class's members.
   void FillClassList();
   void ShowSelectedClass();
@@ -125,8 +150,10 @@ class CMainShell {
   CClassList m_list;
   CMemberRows m_members;
   bool m_bCheckPtrList = true;
-  CFolderRead* m_read = nullptr;  // the folder read under way, or null
+  std::function<void()> m_cancelRead;  // while a folder read or Reload is under way
   bool m_bCloseAfterRead = false;
+  bool m_bModalShown = false;
+  std::string m_startupMessage;  // told once the window shows
 };
 
 }  // namespace varnwick

@@ -3,6 +3,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "CCatalogue.h"
 
 namespace varnwick {
 
@@ -21,6 +24,30 @@ std::string WithThousands(std::size_t number);
 // The status line of a folder read.
 std::string ReadProgressText(std::size_t files, std::size_t classes);
 
+// The status line after a command. Counts are written with thousands separators.
+// "3 classes added", with "; the filter hides them" when it hides every one of them.
+std::string ClassesAddedText(std::size_t classes, bool hiddenByFilter);
+// A header added again: its classes replaced those it gave before.
+std::string ClassesReadAgainText(std::string_view path, std::size_t classes);
+// "412 headers read, 96 classes", and what was read again or cancelled.
+std::string FolderReadText(std::size_t headers, std::size_t classes, std::size_t replaced, bool cancelled);
+std::string NoHeaderFilesIn(std::string_view folder);
+std::string ClassRemovedText(std::string_view name);
+// "5,175 classes removed".
+std::string ClassesRemovedText(std::size_t classes);
+std::string ReloadText(const CReloadReport& report);
+// The status line while Reload reads.
+std::string ReloadProgressText(std::size_t files);
+
+// Reload's problems: a summary for the box, and the headers grouped by cause for its details
+// (empty when the summary names the one header).
+struct CReloadProblemsText {
+  std::string summary;
+  std::string details;
+};
+CReloadProblemsText ReloadProblemsText(const std::vector<CReloadProblem>& problems);
+
+inline constexpr std::string_view kSelectClassFirst = "Select a class first";
 inline constexpr std::string_view kQuitQuestion = "Quit Varnwick? The loaded classes will be lost.";
 inline constexpr std::string_view kFolderPickerTitle = "Open your project directory";
 

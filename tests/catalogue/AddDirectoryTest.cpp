@@ -12,7 +12,7 @@ namespace {
 
 using test::TempDir;
 
-struct RecordingListener : CAddDirectoryListener {
+struct RecordingListener : CReadListener {
   void OnFileRead(const std::string& path, bool found) override { reads.push_back({path, found}); }
   bool IsCancelled() const override { return reads.size() >= cancelAfter; }
   std::vector<std::pair<std::string, bool>> reads;

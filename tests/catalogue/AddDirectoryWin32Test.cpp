@@ -12,7 +12,7 @@ namespace {
 
 using test::WindowsTempDir;
 
-struct RecordingListener : CAddDirectoryListener {
+struct RecordingListener : CReadListener {
   void OnFileRead(const std::string& path, bool) override { reads.push_back(path); }
   std::vector<std::string> reads;
 };

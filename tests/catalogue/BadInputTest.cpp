@@ -57,7 +57,7 @@ TEST(BadInputTest, AFailedLoadLeavesTheCatalogueAsItWas) {
 }
 
 // Deletes one header of the folder when another has been read: after the listing, before its read.
-struct DeletingListener : CAddDirectoryListener {
+struct DeletingListener : CReadListener {
   void OnFileRead(const std::string& path, bool found) override {
     reads.push_back({path, found});
     if (reads.size() == 1) std::filesystem::remove(victim);

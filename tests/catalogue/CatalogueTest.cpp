@@ -26,12 +26,11 @@ TEST(CatalogueTest, AddFileReadsEveryClassAndSelectsTheFirst) {
   EXPECT_EQ(SelectedName(catalogue, list), "CZeta");
 }
 
-TEST(CatalogueTest, SameHeaderTwiceSelectsItsLatestRecord) {
+TEST(CatalogueTest, SameClassFromTwoHeadersSelectsItsLatestRecord) {
   TempDir dir;
-  const std::string path = dir.Write("a.h", "class CA\n{\n};\n");
   CCatalogue catalogue;
-  ASSERT_TRUE(catalogue.AddFile(path));
-  ASSERT_TRUE(catalogue.AddFile(path));
+  ASSERT_TRUE(catalogue.AddFile(dir.Write("a.h", "class CA\n{\n};\n")));
+  ASSERT_TRUE(catalogue.AddFile(dir.Write("b.h", "class CA\n{\n};\n")));
   const CClassList list = catalogue.SortedClassList();
   EXPECT_EQ(ShownNames(catalogue, list), (std::vector<std::string>{"CA", "CA"}));
   EXPECT_EQ(list.SelectedRecord(), std::optional<std::size_t>(1));

@@ -64,14 +64,14 @@ TEST(ReloadTest, RecordsKeepTheirPlaceAndTakeTheHeaderAsItIsNow) {
   EXPECT_EQ(again.newPositions, (std::vector<std::optional<std::size_t>>{0, 1, 2}));
 }
 
-TEST(ReloadTest, AHeaderThatIsGoneEmptyOrTooLargeLosesItsClasses) {
+TEST(ReloadTest, AHeaderThatIsGoneEmptyOrTooLargeLosesItsClassesAndSaysWhy) {
   TempDir dir;
   const std::string gone = dir.Write("gone.h", Class("CGone"));
   const std::string empty = dir.Write("empty.h", Class("CEmpty"));
   const std::string large = dir.Write("large.h", Class("CLarge"));
   const std::string kept = dir.Write("kept.h", Class("CKept"));
   CCatalogue catalogue;
-  for (const std::string& path : {gone, empty, large, kept, gone}) ASSERT_TRUE(catalogue.AddFile(path));
+  for (const std::string& path : {gone, empty, large, kept}) ASSERT_TRUE(catalogue.AddFile(path));
 
   std::filesystem::remove(gone);
   dir.Write("empty.h", "// the class moved away\n");
@@ -81,30 +81,129 @@ TEST(ReloadTest, AHeaderThatIsGoneEmptyOrTooLargeLosesItsClasses) {
   const CReloadReport report = catalogue.Reload();
 
   EXPECT_EQ(NamesInOrder(catalogue), Names{"CKept"});
-  ASSERT_EQ(report.problems.size(), 3u) << "a header loaded twice is reported once";
+  ASSERT_EQ(report.problems.size(), 3u);
   EXPECT_EQ(report.problems[0].path, gone);
-  EXPECT_FALSE(report.problems[0].tooLarge);
+  EXPECT_EQ(report.problems[0].cause, CReloadCause::kGone);
   EXPECT_EQ(report.problems[1].path, empty);
+  EXPECT_EQ(report.problems[1].cause, CReloadCause::kNoClass);
   EXPECT_EQ(report.problems[2].path, large);
-  EXPECT_TRUE(report.problems[2].tooLarge);
+  EXPECT_EQ(report.problems[2].cause, CReloadCause::kTooLarge);
   EXPECT_EQ(report.newPositions[3], std::optional<std::size_t>(0));
+  EXPECT_EQ(report.headersRead, 4u);
+
+  // A header that came back is a new header: Add takes it whole again.
+  dir.Write("gone.h", Class("CGone"));
+  ASSERT_TRUE(catalogue.AddFile(gone));
+  EXPECT_FALSE(catalogue.LastFileReplaced());
+  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CKept", "CGone"}));
 }
 
-TEST(ReloadTest, AHeaderLoadedTwiceKeepsBothCopies) {
+TEST(ReloadTest, AddingAHeaderAgainReplacesItsClassesWhereTheyStand) {
   TempDir dir;
-  const std::string path = dir.Write("a.h", Class("CA"));
+  const std::string a = dir.Write("a.h", Class("CA") + Class("CB"));
+  const std::string z = dir.Write("z.h", Class("CZ"));
   CCatalogue catalogue;
-  ASSERT_TRUE(catalogue.AddFile(path));
-  ASSERT_TRUE(catalogue.AddFile(path));
-  dir.Write("a.h", Class("CA") + Class("CNew"));
-  catalogue.Reload();
-  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CA", "CNew", "CA", "CNew"}));
-  const CClassList list = catalogue.SortedClassList();
-  EXPECT_EQ(list.SelectedRecord(), std::optional<std::size_t>(2)) << "the later copy, as after the second load";
+  ASSERT_TRUE(catalogue.AddFile(a));
+  ASSERT_TRUE(catalogue.AddFile(z));
+  catalogue.Delete(1);  // CB
+  dir.Write("a.h", Class("CA", "m_changed") + Class("CB") + Class("CC"));
+
+  ASSERT_TRUE(catalogue.AddFile(a));
+  EXPECT_TRUE(catalogue.LastFileReplaced());
+  EXPECT_EQ(catalogue.LastFileClasses(), 3u);
+  // Not doubled; the deleted class is back, since the user asked for the whole header.
+  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CA", "CB", "CC", "CZ"}));
+  EXPECT_EQ(catalogue.At(0).m_pMembers.front()->m_strName, "m_changed");
+
+  // Reload then reads it once: the replaced load is the only one.
+  const CReloadReport report = catalogue.Reload();
+  EXPECT_EQ(report.headersRead, 2u);
+  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CA", "CB", "CC", "CZ"}));
+
+  // A header that now yields nothing leaves the catalogue as it was.
+  dir.Write("a.h", "// nothing here\n");
+  EXPECT_FALSE(catalogue.AddFile(a));
+  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CA", "CB", "CC", "CZ"}));
 
   catalogue.DeleteAll();
   EXPECT_TRUE(catalogue.Reload().problems.empty());
   EXPECT_TRUE(catalogue.IsEmpty());
+}
+
+// Counts the headers read and stops after `stopAfter` of them.
+struct CStoppingListener : CReadListener {
+  explicit CStoppingListener(std::size_t stop) : stopAfter(stop) {}
+  void OnFileRead(const std::string& path, bool) override { paths.push_back(path); }
+  bool IsCancelled() const override { return paths.size() >= stopAfter; }
+  std::size_t stopAfter;
+  std::vector<std::string> paths;
+};
+
+TEST(ReloadTest, ARememberedFolderGivesItsNewHeadersAfterItsOtherClasses) {
+  TempDir dir;
+  const std::string folder = dir.Path() + "/project";
+  std::filesystem::create_directories(folder + "/sub");
+  dir.Write("project/b.h", Class("CB"));
+  dir.Write("project/sub/d.h", Class("CD"));
+  dir.Write("project/empty.h", "// no class yet\n");
+  const std::string single = dir.Write("single.h", Class("CSingle"));
+  CCatalogue catalogue;
+  catalogue.BeginFolder(folder, CFolderDepth::kWithSubfolders);
+  ASSERT_TRUE(catalogue.AddFile(folder + "/b.h"));
+  ASSERT_TRUE(catalogue.AddFile(folder + "/sub/d.h"));
+  catalogue.EndFolder(true);
+  ASSERT_TRUE(catalogue.AddFile(single));
+
+  dir.Write("project/a.h", Class("CA"));
+  dir.Write("project/sub/c.h", Class("CC"));
+  dir.Write("project/empty.h", Class("CNowFull"));
+  const CReloadReport report = catalogue.Reload();
+  // In walk order (a folder's own headers before its subfolders'), after the folder's classes.
+  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CB", "CD", "CA", "CNowFull", "CC", "CSingle"}));
+  EXPECT_EQ(report.newHeaders, 3u);
+  EXPECT_EQ(report.newPositions, (std::vector<std::optional<std::size_t>>{0, 1, 5}));
+
+  // Unchanged headers: nothing changes, and no header is new twice.
+  const CReloadReport again = catalogue.Reload();
+  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CB", "CD", "CA", "CNowFull", "CC", "CSingle"}));
+  EXPECT_EQ(again.newHeaders, 0u);
+
+  // Classes the user deleted stay deleted: their header is known.
+  catalogue.Delete(2);
+  catalogue.Reload();
+  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CB", "CD", "CNowFull", "CC", "CSingle"}));
+}
+
+TEST(ReloadTest, ACancelledReloadLeavesTheHeadersNotReachedAsTheyWere) {
+  TempDir dir;
+  const std::string a = dir.Write("a.h", Class("CA"));
+  const std::string b = dir.Write("b.h", Class("CB"));
+  CCatalogue catalogue;
+  ASSERT_TRUE(catalogue.AddFile(a));
+  ASSERT_TRUE(catalogue.AddFile(b));
+  dir.Write("a.h", Class("CA2"));
+  std::filesystem::remove(b);
+
+  CStoppingListener listener(1);
+  const CReloadReport report = catalogue.Reload(&listener);
+  EXPECT_TRUE(report.cancelled);
+  EXPECT_EQ(listener.paths, Names{a});
+  EXPECT_EQ(NamesInOrder(catalogue), (Names{"CA2", "CB"}));
+  EXPECT_TRUE(report.problems.empty());
+}
+
+TEST(ReloadTest, ACancelledFolderReadIsNotRemembered) {
+  TempDir dir;
+  const std::string folder = dir.Path() + "/project";
+  std::filesystem::create_directories(folder);
+  dir.Write("project/a.h", Class("CA"));
+  CCatalogue catalogue;
+  catalogue.BeginFolder(folder, CFolderDepth::kFolderOnly);
+  ASSERT_TRUE(catalogue.AddFile(folder + "/a.h"));
+  catalogue.EndFolder(false);
+  dir.Write("project/b.h", Class("CB"));
+  EXPECT_EQ(catalogue.Reload().newHeaders, 0u);
+  EXPECT_EQ(NamesInOrder(catalogue), Names{"CA"});
 }
 
 }  // namespace

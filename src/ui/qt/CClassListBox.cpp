@@ -66,7 +66,7 @@ QString CClassListBox::ToolTipOf(const QListWidgetItem* entry) const {
 void CClassListBox::ShowSelection(const CMainShell& shell) {
   // A read moves the selection to each new header's first class; following it would scroll the
   // list about under the user's eyes while classes arrive.
-  const bool follow = !shell.IsReadingFolder();
+  const bool follow = !shell.IsReading();
   setAutoScroll(follow);
   SelectRow(shell.ClassList().selectedRow);
   setAutoScroll(true);

@@ -68,7 +68,7 @@ CMainDlg::CMainDlg(std::vector<std::string> startupFiles, std::shared_ptr<CDialo
   SetTabOrder();
   RestorePlacement();
   ConnectSignals();
-  m_startupMessage = ToQString(m_shell->LoadStartupFiles(startupFiles));
+  m_shell->LoadStartupFiles(startupFiles);
 }
 
 CMainDlg::CMainDlg(const std::string& startupFile, std::shared_ptr<CDialogs> dialogs, QWidget* parent)
@@ -225,7 +225,7 @@ void CMainDlg::ConnectSignals() {
   // Shift+F10 opens the context menu whichever control has the focus.
   qApp->installEventFilter(this);
   // Installed after the window's filter, so that it sees the keys first.
-  m_inputGuard = new CReadInputGuard(*this, *m_progress, [&shell] { return shell.IsReadingFolder(); },
+  m_inputGuard = new CReadInputGuard(*this, *m_progress, [&shell] { return shell.IsReading(); },
                                      [this] { CloseIfAllowed(CCloseRequest::kEscape, Rejected); });
 }
 
@@ -263,16 +263,12 @@ void CMainDlg::done(int result) {
 
 void CMainDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!std::exchange(m_bShownOnce, true)) {
-    RestoreSplitter();
-    // Not on "Quit", the first control, where Enter or Space would end the program.
-    PlaceFocus(m_shell->FocusTarget());
-  }
-  // The start-up messages wait for the window, so that they stand in front of it, centred.
-  if (m_startupMessage.isEmpty()) return;
-  QTimer::singleShot(0, this, [this] {
-    if (!m_startupMessage.isEmpty()) m_dialogs->Message(this, std::exchange(m_startupMessage, QString()));
-  });
+  // Once the window is up: the splitter as the user left it, now that the window has its size;
+  // the start-up messages stand in front of it, centred, and the focus starts where the shell
+  // places it.
+  if (std::exchange(m_bShown, true)) return;
+  RestoreSplitter();
+  QTimer::singleShot(0, this, [this] { m_shell->WindowShown(); });
 }
 
 void CMainDlg::ShowClassList() { m_classList->Show(*m_shell); }

@@ -110,8 +110,7 @@ class CMainDlg : public QDialog, private CShellHost {
   std::shared_ptr<CSettingsStore> m_settingsStore;  // before the shell, which uses it
   CWindowSettings m_windowSettings;
   CMainMenus m_menus;
-  bool m_bShownOnce = false;
-  QString m_startupMessage;  // shown once the window is
+  bool m_bShown = false;
   std::unique_ptr<CMainShell> m_shell;
 
   QWidget* m_client = nullptr;

@@ -122,7 +122,7 @@ class TestLoadCommands : public QObject {
       // Other input waits for the read: a menu command, a key, a drop.
       FindCommand(dlg->MenuBar()->actions(), kCommandClassDeleteAll)->trigger();
       QTest::keyClick(ClassList(*dlg), Qt::Key_Delete);
-      inputHeld = dlg->Shell().IsReadingFolder() && dlg->Shell().Catalogue().Size() >= 1 &&
+      inputHeld = dlg->Shell().IsReading() && dlg->Shell().Catalogue().Size() >= 1 &&
                   !Drop(*dlg, {QUrl::fromLocalFile(QString::fromStdString(tree.Path()))});
       Progress(*dlg)->CancelButton()->click();
     });
@@ -134,7 +134,7 @@ class TestLoadCommands : public QObject {
     VerifyListMatchesShell(*dlg);
     QCOMPARE(dlg->findChild<CMemberGridCtrl*>("1003")->RowCount(), 1);
     QVERIFY(!Progress(*dlg)->isVisible());
-    QVERIFY(!dlg->Shell().IsReadingFolder());
+    QVERIFY(!dlg->Shell().IsReading());
 
     // Escape stops a read the same way, and asks nothing.
     FindCommand(dlg->MenuBar()->actions(), kCommandClassDeleteAll)->trigger();

@@ -197,6 +197,8 @@ class TestMainLayout : public QObject {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
     QRect left;
     QList<int> splitterLeft;
+    // Any text window size the screen shows whole.
+    const QSize textSize = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.9;
     {
       auto store = std::make_shared<CQtSettingsStore>();
       CMainDlg dlg(std::vector<std::string>(), m_fake, nullptr, SteadyClock(), store);
@@ -210,7 +212,7 @@ class TestMainLayout : public QObject {
       QApplication::processEvents();
       left = dlg.geometry();
       splitterLeft = splitter->sizes();
-      CWindowSettings(*store).SetTextWindowSize({700, 420});
+      CWindowSettings(*store).SetTextWindowSize({textSize.width(), textSize.height()});
       dlg.close();
     }
     QVERIFY(QFileInfo(QSettings(QStringLiteral("Varnwick"), QStringLiteral("Varnwick")).fileName())
@@ -227,7 +229,7 @@ class TestMainLayout : public QObject {
     CTextDlg text;
     CWindowSettings settings(*store);
     text.KeepSizeIn(settings);
-    QCOMPARE(text.size(), QSize(700, 420));
+    QCOMPARE(text.size(), textSize.expandedTo(text.minimumSizeHint()));
   }
 
   void splitterSharesTheWidthBetweenClassListAndRightSide() {
