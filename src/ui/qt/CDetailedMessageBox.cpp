@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <algorithm>
 
 namespace varnwick {
@@ -46,7 +48,18 @@ void CDetailedMessageBox::FitToScreen() {
   setMaximumHeight(tallest);
   const int lines = std::min<int>(kShownLines, std::max(3, m_details->blockCount()));
   const int wanted = sizeHint().height() - m_details->sizeHint().height() + lines * metrics.lineSpacing() + frame;
-  resize(std::clamp(metrics.averageCharWidth() * 70, 0, room.width()), std::min(wanted, tallest));
+  // As wide as the longest line, within the screen's width.
+  const int widest = WidestLine(metrics) + frame + m_details->verticalScrollBar()->sizeHint().width() +
+                     layout()->contentsMargins().left() + layout()->contentsMargins().right();
+  const int width = std::clamp(widest, metrics.averageCharWidth() * 50, room.width() * 4 / 5);
+  resize(std::max(width, minimumSizeHint().width()), std::min(wanted, tallest));
+}
+
+int CDetailedMessageBox::WidestLine(const QFontMetrics& metrics) const {
+  int widest = 0;
+  for (QTextBlock line = m_details->document()->begin(); line.isValid(); line = line.next())
+    widest = std::max(widest, metrics.horizontalAdvance(line.text()));
+  return widest;
 }
 
 }  // namespace varnwick

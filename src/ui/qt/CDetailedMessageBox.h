@@ -24,6 +24,7 @@ class CDetailedMessageBox : public QDialog {
   static constexpr int kShownLines = 12;
 
   void FitToScreen();
+  int WidestLine(const QFontMetrics& metrics) const;
 
   QLabel* m_summary = nullptr;
   QPlainTextEdit* m_details = nullptr;

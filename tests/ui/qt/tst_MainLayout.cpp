@@ -185,6 +185,10 @@ class TestMainLayout : public QObject {
     QVERIFY(box.height() < 40 * box.fontMetrics().height());
     QCOMPARE(box.Details()->blockCount(), 5000);
     QVERIFY(box.Details()->verticalScrollBar()->maximum() > 0);
+    // Wide enough for its lines, but never wider than the screen.
+    QVERIFY(box.frameGeometry().width() <= room.width());
+    QVERIFY(box.Details()->viewport()->width() >=
+            box.fontMetrics().horizontalAdvance(QStringLiteral("/project/module4999/header4999.h")));
     // A short list takes no more room than it needs.
     CDetailedMessageBox brief(QStringLiteral("One header could not be read again:"), QStringLiteral("/a.h"));
     QVERIFY(brief.height() < box.height());
