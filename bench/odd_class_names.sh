@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-usage() { sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; }
+usage() { awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; }
 build=build
 tree=
 list=false
