@@ -86,6 +86,7 @@ void CClassInfo::Parse(std::string_view text, CMemberDetail detail) {
   bool inStruct = false;
   CLogicalLineReader reader(text);
   CMacroBodyTest macroBodies(text);
+  std::string joined;  // a head read from two lines
   while (reader.Next()) {
     std::string_view line = reader.Line();
     if (line.empty()) continue;
@@ -102,7 +103,6 @@ void CClassInfo::Parse(std::string_view text, CMemberDetail detail) {
         m_strRest = text.substr(reader.LastPhysicalStart());
         return;
       }
-      std::string joined;
       head = CompleteHead(line, head, reader, joined);
       // Specifiers and no name anywhere: nothing to list.
       if (head.name.empty() && head.hadSpecifier) continue;
