@@ -18,7 +18,16 @@ build=build
 tree=${TMPDIR:-/tmp}/varnwick-header-tree
 runs=5
 cold=false
-while getopts "c:o:b:t:r:C" option; do
+usage() { awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; }
+fail() { echo "before_after.sh: $1 (see --help)" >&2; exit 2; }
+for arg in "$@"; do
+  case $arg in
+    --help | -h) usage; exit 0 ;;
+    --) break ;;
+    --*) fail "unknown option $arg" ;;
+  esac
+done
+while getopts ":c:o:b:t:r:C" option; do
   case $option in
     c) commit=$OPTARG ;;
     o) old=$OPTARG ;;
@@ -26,9 +35,12 @@ while getopts "c:o:b:t:r:C" option; do
     t) tree=$OPTARG ;;
     r) runs=$OPTARG ;;
     C) cold=true ;;
-    *) sed -n '2,13p' "$0"; exit 2 ;;
+    :) fail "option -$OPTARG needs a value" ;;
+    *) fail "unknown option -$OPTARG" ;;
   esac
 done
+shift $((OPTIND - 1))
+[ $# -eq 0 ] || fail "unexpected argument $1"
 
 if [ ! -x "$old/bin/varnwick-cli" ]; then
   echo "=== building $commit into $old"

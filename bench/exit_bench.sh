@@ -13,14 +13,26 @@ cd "$(dirname "$0")/.."
 build=build
 headers=9000
 runs=3
-while getopts "b:n:r:" option; do
+usage() { awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; }
+fail() { echo "exit_bench.sh: $1 (see --help)" >&2; exit 2; }
+for arg in "$@"; do
+  case $arg in
+    --help | -h) usage; exit 0 ;;
+    --) break ;;
+    --*) fail "unknown option $arg" ;;
+  esac
+done
+while getopts ":b:n:r:" option; do
   case $option in
     b) build=$OPTARG ;;
     n) headers=$OPTARG ;;
     r) runs=$OPTARG ;;
-    *) sed -n '2,9p' "$0"; exit 2 ;;
+    :) fail "option -$OPTARG needs a value" ;;
+    *) fail "unknown option -$OPTARG" ;;
   esac
 done
+shift $((OPTIND - 1))
+[ $# -eq 0 ] || fail "unexpected argument $1"
 
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT

@@ -4,7 +4,12 @@
 // spread (median about 3 KB, from 200 bytes) with a few library headers of 50 to 200 KB. The same
 // arguments always give the same tree.
 //
-//   varnwick-bench-make-tree ROOT [HEADERS [FOLDERS]]     (defaults: 9000 headers, 1750 folders)
+//   varnwick-bench-make-tree [--odd-heads] ROOT [HEADERS [FOLDERS]]   (defaults: 9000 headers, 1750 folders)
+//
+// --odd-heads adds, beside the same tree, one header in fifty holding the class heads that are no
+// plain class definition, as real Windows headers have them: MIDL's two-line COM class forward
+// declarations, declaration specifiers before the name, class heads in macro bodies and template
+// specialisations whose arguments hold blanks.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -14,6 +19,7 @@
 #include <iostream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -203,16 +209,111 @@ std::vector<fs::path> MakeFolders(CDraw& draw, const fs::path& root, int count) 
   return folders;
 }
 
+std::string Uuid(CDraw& draw) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string text;
+  for (std::size_t group : {8, 4, 4, 4, 12}) {
+    if (!text.empty()) text += '-';
+    for (std::size_t i = 0; i < group; ++i) text += kHex[draw.Below(16)];
+  }
+  return text;
+}
+
+// What a MIDL-generated COM header holds around its coclasses: the two-line forward declaration
+// of each ("class DECLSPEC_UUID(...)" over "Name;"), which declares no class.
+std::string MidlForwardDeclarations(CDraw& draw, int serial) {
+  std::string text = "#ifdef __cplusplus\r\n";
+  const int count = 1 + static_cast<int>(draw.Below(4));
+  for (int i = 0; i < count; ++i) {
+    const std::string name = Word(draw) + std::to_string(serial) + "_" + std::to_string(i);
+    text += "EXTERN_C const CLSID CLSID_" + name + ";\r\n\r\nclass DECLSPEC_UUID(\"" + Uuid(draw) + "\")\r\n" + name +
+            ";\r\n\r\n";
+  }
+  return text + "#endif\r\n\r\n";
+}
+
+// Class heads inside macro bodies: continued with a backslash, or pasting tokens with "##".
+std::string MacroBodies(CDraw& draw, int serial) {
+  const std::string word = Word(draw) + std::to_string(serial);
+  return "#define DECLARE_" + word + "_PAIR(name) \\\r\n\tclass C##name##" + word + " : public CObject \\\r\n\t{ \\\r\n"
+         "\tpublic: \\\r\n\t\tint m_nValue; \\\r\n\t};\r\n\r\n#define DECLARE_" + word + "_ONE(name) \\\r\n"
+         "\tclass name##Impl\r\n\r\n";
+}
+
+// Real classes whose heads hold declaration specifiers, one with the name on the next line, and
+// template specialisations whose arguments hold blanks.
+std::string SpecialisedClasses(CDraw& draw, int serial) {
+  const std::string stem = "C" + Word(draw) + std::to_string(serial);
+  std::string text = "class DECLSPEC_UUID(\"" + Uuid(draw) + "\") DECLSPEC_NOVTABLE " + stem +
+                     "Object : public IUnknown\r\n{\r\npublic:\r\n" + Members(draw, 2) + "};\r\n\r\n";
+  text += "class DECLSPEC_UUID(\"" + Uuid(draw) + "\")\r\n" + stem + "Split : public CCmdTarget\r\n{\r\n" +
+          Members(draw, 2) + "};\r\n\r\n";
+  text += "class __declspec(novtable) " + stem + "Base\r\n{\r\n" + Members(draw, 1) + "};\r\n\r\n";
+  text += "template <>\r\nclass __gmp_expr<mpz_t, mpz_t>\r\n{\r\n\tmpz_t mp;\r\n};\r\n\r\n";
+  text += "template <>\r\nclass CMap<CString, LPCTSTR, " + stem + "*, " + stem + "*> : public CObject\r\n{\r\n" +
+          Members(draw, 1) + "};\r\n\r\n";
+  return text;
+}
+
+std::string OddHeadsHeader(CDraw& draw, int serial) {
+  const std::string guard = "__" + Word(draw) + std::to_string(serial) + "_h__";
+  return "/* this ALWAYS GENERATED file contains the definitions for the interfaces */\r\n#ifndef " + guard +
+         "\r\n#define " + guard + "\r\n\r\n" + MidlForwardDeclarations(draw, serial) + MacroBodies(draw, serial) +
+         SpecialisedClasses(draw, serial) + MidlForwardDeclarations(draw, serial) + "#endif\r\n";
+}
+
+const char kUsage[] =
+    "usage: varnwick-bench-make-tree [--odd-heads] ROOT [HEADERS [FOLDERS]]\n"
+    "Writes a tree of HEADERS generated MFC-style headers (default 9000) in FOLDERS folders (default\n"
+    "1750) under ROOT; the same arguments always give the same tree.\n"
+    "  --odd-heads  also write one header in fifty with class heads that are no plain class definition\n"
+    "               (COM forward declarations, declaration specifiers, macro bodies, templates)\n"
+    "  -h, --help   show this text and exit\n";
+
+// A count of at least 1, or -1 when `text` is not one.
+int ParseCount(std::string_view text) {
+  if (text.empty() || text.size() > 9) return -1;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return -1;
+    value = value * 10 + (c - '0');
+  }
+  return value >= 1 ? value : -1;
+}
+
+int UsageError(const std::string& message) {
+  std::cerr << "varnwick-bench-make-tree: " << message << "\n" << kUsage;
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::cerr << "usage: varnwick-bench-make-tree ROOT [HEADERS [FOLDERS]]\n";
-    return 2;
+  bool oddHeads = false;
+  std::vector<std::string> operands;
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (options && arg == "--") {
+      options = false;
+    } else if (options && (arg == "--help" || arg == "-h")) {
+      std::cout << kUsage;
+      return 0;
+    } else if (options && arg == "--odd-heads") {
+      oddHeads = true;
+    } else if (options && arg.size() > 1 && arg[0] == '-') {
+      return UsageError("unknown option \"" + std::string(arg) + "\"");
+    } else {
+      operands.emplace_back(arg);
+    }
   }
-  const fs::path root = argv[1];
-  const int headers = argc > 2 ? std::stoi(argv[2]) : 9000;
-  const int folderCount = argc > 3 ? std::stoi(argv[3]) : 1750;
+  if (operands.empty()) return UsageError("no ROOT folder given");
+  if (operands.size() > 3) return UsageError("too many arguments");
+  const fs::path root = operands[0];
+  const int headers = operands.size() > 1 ? ParseCount(operands[1]) : 9000;
+  const int folderCount = operands.size() > 2 ? ParseCount(operands[2]) : 1750;
+  if (headers < 0) return UsageError("HEADERS must be a whole number of at least 1: \"" + operands[1] + "\"");
+  if (folderCount < 0) return UsageError("FOLDERS must be a whole number of at least 1: \"" + operands[2] + "\"");
   CDraw draw(20240611u);
   const std::vector<fs::path> folders = MakeFolders(draw, root, folderCount);
   std::size_t bytes = 0;
@@ -224,7 +325,18 @@ int main(int argc, char** argv) {
     std::ofstream(folder / (Word(draw) + std::to_string(serial) + ".h"), std::ios::binary) << text;
     bytes += text.size();
   }
-  std::cout << headers << " headers, " << bytes << " bytes in " << folders.size() << " folders under " << root.string()
+  // Drawn from their own sequence, so the tree above stays the one the same arguments always gave.
+  int odd = 0;
+  if (oddHeads) {
+    CDraw oddDraw(20250107u);
+    for (; odd < headers / 50 + 1; ++odd) {
+      const fs::path& folder = folders[oddDraw.Below(folders.size())];
+      const std::string text = OddHeadsHeader(oddDraw, odd);
+      std::ofstream(folder / ("OddHeads" + std::to_string(odd) + ".h"), std::ios::binary) << text;
+      bytes += text.size();
+    }
+  }
+  std::cout << headers + odd << " headers, " << bytes << " bytes in " << folders.size() << " folders under " << root.string()
             << '\n';
   return 0;
 }

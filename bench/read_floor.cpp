@@ -98,11 +98,31 @@ class CFolderQueue {
   int m_busy = 0;  // threads reading a folder, which may add subfolders
 };
 
+const char kUsage[] =
+    "usage: varnwick-bench-read-floor FOLDER...   reads every *.h file of the folders named\n"
+    "       varnwick-bench-read-floor -r FOLDER   reads every *.h file of FOLDER and its subfolders\n"
+    "Prints the number of bytes read.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   const bool recursive = argc > 1 && std::strcmp(argv[1], "-r") == 0;
-  CFolderQueue queue(std::vector<std::string>(argv + 1 + (recursive ? 1 : 0), argv + argc), recursive);
+  const int first = 1 + (recursive ? 1 : 0);
+  for (int i = first; i < argc; ++i) {
+    if (argv[i][0] == '-') {
+      std::fprintf(stderr, "varnwick-bench-read-floor: unknown option \"%s\"\n%s", argv[i], kUsage);
+      return 2;
+    }
+  }
+  if (first >= argc) {
+    std::fprintf(stderr, "varnwick-bench-read-floor: no FOLDER given\n%s", kUsage);
+    return 2;
+  }
+  CFolderQueue queue(std::vector<std::string>(argv + first, argv + argc), recursive);
   std::size_t secondBytes = 0;
   std::thread second([&] { secondBytes = queue.Work(); });
   const std::size_t bytes = queue.Work();

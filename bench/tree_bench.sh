@@ -21,16 +21,28 @@ tree=${TMPDIR:-/tmp}/varnwick-header-tree
 runs=5
 clis=()
 cold=false
-while getopts "b:t:r:c:C" option; do
+usage() { awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; }
+fail() { echo "tree_bench.sh: $1 (see --help)" >&2; exit 2; }
+for arg in "$@"; do
+  case $arg in
+    --help | -h) usage; exit 0 ;;
+    --) break ;;
+    --*) fail "unknown option $arg" ;;
+  esac
+done
+while getopts ":b:t:r:c:C" option; do
   case $option in
     b) build=$OPTARG ;;
     t) tree=$OPTARG ;;
     r) runs=$OPTARG ;;
     c) clis+=("$OPTARG") ;;
     C) cold=true ;;
-    *) sed -n '2,11p' "$0"; exit 2 ;;
+    :) fail "option -$OPTARG needs a value" ;;
+    *) fail "unknown option -$OPTARG" ;;
   esac
 done
+shift $((OPTIND - 1))
+[ $# -eq 0 ] || fail "unexpected argument $1"
 [ ${#clis[@]} -eq 0 ] && clis=("varnwick=$build/bin/varnwick-cli")
 
 scripts/deps time universal-ctags

@@ -73,7 +73,9 @@ std::string ExitStatusText() {
 int Run(int argc, char** argv) {
   CLI::App app{"varnwick-cli: list the classes of MFC headers and generate code for them"};
   app.set_version_flag("--version", std::string("varnwick-cli ") + VARNWICK_VERSION);
-  app.require_subcommand(1);
+  // At most one here; that there is one is checked after parsing, so that an unknown option is
+  // named as such rather than answered with "a subcommand is required".
+  app.require_subcommand(0, 1);
   app.footer(ExitStatusText());
 
   std::vector<std::string> classPaths;
@@ -93,6 +95,10 @@ int Run(int argc, char** argv) {
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == 0) return app.exit(error);
     std::cerr << "varnwick-cli: " << error.what() << "\nRun with --help for more information.\n";
+    return CCliError::kUsage;
+  }
+  if (app.get_subcommands().empty()) {
+    std::cerr << "varnwick-cli: A subcommand is required\nRun with --help for more information.\n";
     return CCliError::kUsage;
   }
 

@@ -1,6 +1,8 @@
 #include "CClassInfo.h"
 
+#include "CMacroBodyTest.h"
 #include "CRecordPool.h"
+#include "ClassHead.h"
 #include "DeclarationReader.h"
 #include "HeaderFile.h"
 #include "LineScan.h"
@@ -10,36 +12,6 @@
 
 namespace varnwick {
 namespace {
-
-// The class's name is the last word before the base list, so that export macros
-// ("class AFX_EXT_CLASS CMyCtl") and a trailing "final" do not become part of it.
-std::string_view ClassNameOf(std::string_view head) {
-  std::string_view last;
-  std::string_view beforeLast;
-  std::size_t pos = 0;
-  while (pos < head.size()) {
-    const std::size_t begin = head.find_first_not_of(" \t", pos);
-    if (begin == std::string_view::npos) break;
-    std::size_t end = head.find_first_of(" \t", begin);
-    if (end == std::string_view::npos) end = head.size();
-    beforeLast = last;
-    last = head.substr(begin, end - begin);
-    pos = end;
-  }
-  if (last == "final" && !beforeLast.empty()) return beforeLast;
-  return last;
-}
-
-void ReadClassHead(std::string_view line, CClassInfo& record) {
-  std::string_view head = Trim(line.substr(6));
-  if (head.ends_with('{')) head = Trim(head.substr(0, head.size() - 1));
-  const std::size_t colon = head.find(':');
-  if (colon != std::string_view::npos && colon > 0) {
-    record.m_strBase = head.substr(colon + 1);
-    head = head.substr(0, colon);
-  }
-  record.m_strName = ClassNameOf(Trim(head));
-}
 
 // Whether `line` holds "//" followed by `marker`, looking from `from` on. It looks for the marker,
 // whose first character is rare, then for the slashes before it: a search for "//..." stops at
@@ -59,6 +31,29 @@ std::string_view ReadComment(std::string_view line, std::size_t comment, bool& d
     if (HoldsCommentMarker(line, comment + 2, "}}AFX_DATA")) dialogData = false;
   }
   return TrimRight(line.substr(0, comment));
+}
+
+// Whether a line that begins with "class " and holds no ";" begins a class. Those that do not: a
+// head in a macro's body, and a declaration whose name and ";" stand on the next line. Neither is
+// read as a declaration either.
+bool BeginsClass(std::string_view line, const ClassHead& head, const CLogicalLineReader& reader,
+                 CMacroBodyTest& macroBodies) {
+  if (macroBodies.InMacroBody(line, reader.FirstPhysicalStart())) return false;
+  return head.hasBase || head.opensBody || !EndsDeclaration(reader.PeekPhysical());
+}
+
+// A head that holds only declaration specifiers goes on on the next line, as MIDL writes a COM
+// class ("class DECLSPEC_UUID(...)" over "CName : public IUnknown"): that line is read, and the
+// head is read again from the two joined in `joined`.
+ClassHead CompleteHead(std::string_view line, const ClassHead& head, CLogicalLineReader& reader, std::string& joined) {
+  if (!head.name.empty() || head.hasBase || head.opensBody) return head;
+  const std::string_view next = CutComment(reader.PeekPhysical());
+  if (next.empty() || next.starts_with('{') || next.starts_with('#') || next.starts_with("class ")) return head;
+  joined.assign(line);
+  reader.Next();
+  joined += ' ';
+  joined += CutComment(reader.Line());
+  return ReadClassHead(joined);
 }
 
 }  // namespace
@@ -90,6 +85,8 @@ void CClassInfo::Parse(std::string_view text, CMemberDetail detail) {
   bool classFound = false;
   bool inStruct = false;
   CLogicalLineReader reader(text);
+  CMacroBodyTest macroBodies(text);
+  std::string joined;  // a head read from two lines
   while (reader.Next()) {
     std::string_view line = reader.Line();
     if (line.empty()) continue;
@@ -100,11 +97,17 @@ void CClassInfo::Parse(std::string_view text, CMemberDetail detail) {
     if (WordAt(line, 0, "struct")) inStruct = true;
     if (inStruct && (Contains(line, "};") || Contains(line, "} ;"))) inStruct = false;
     if (WordAt(line, 0, "class ") && !Contains(line, ";")) {
+      ClassHead head = ReadClassHead(line);
+      if (!BeginsClass(line, head, reader, macroBodies)) continue;
       if (classFound) {
         m_strRest = text.substr(reader.LastPhysicalStart());
         return;
       }
-      ReadClassHead(line, *this);
+      head = CompleteHead(line, head, reader, joined);
+      // Specifiers and no name anywhere: nothing to list.
+      if (head.name.empty() && head.hadSpecifier) continue;
+      m_strName = head.name;
+      if (head.hasBase) m_strBase = head.base;
       classFound = true;
       inStruct = false;
       continue;

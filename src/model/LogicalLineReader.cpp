@@ -5,6 +5,7 @@
 namespace varnwick {
 
 void CLogicalLineReader::Join(std::string_view line) {
+  m_joinedStart = m_lastPhysicalStart;
   m_joined.assign(line);
   std::string_view next;
   // Both ends stay trimmed: the first line is, and each continuation is trimmed before it is

@@ -39,6 +39,18 @@ class CLogicalLineReader {
   // Offset of the current line's last physical line in the text: where a parse that stops at
   // this line leaves the unread rest.
   std::size_t LastPhysicalStart() const { return m_lastPhysicalStart; }
+  // Offset of the current line's first physical line in the text. Only joined lines note where
+  // they began, so the lines read one at a time pay nothing for it.
+  std::size_t FirstPhysicalStart() const {
+    return !m_joined.empty() && m_line.data() == m_joined.data() ? m_joinedStart : m_lastPhysicalStart;
+  }
+  // The physical line after the current line, trimmed, without moving to it ("" at the end).
+  // For the rare lines that need a look ahead (class heads): it searches for the line end itself.
+  std::string_view PeekPhysical() const {
+    if (m_done) return {};
+    const std::size_t newline = m_text.find('\n', m_pos);
+    return Trim(m_text.substr(m_pos, newline == std::string_view::npos ? std::string_view::npos : newline - m_pos));
+  }
 
  private:
   // Reads the physical line at m_pos; false when no line is left.
@@ -82,6 +94,7 @@ class CLogicalLineReader {
   std::size_t m_lastPhysicalStart = 0;
   std::string_view m_line;
   std::string m_joined;
+  std::size_t m_joinedStart = 0;  // where the line in m_joined began
   std::size_t m_maskBlock = std::string_view::npos;  // the block m_newlines describes
   std::uint64_t m_newlines = 0;
 };

@@ -242,6 +242,135 @@ TEST(ParserTest, TextsWithoutAClassOrEndingInAComma) {
   EXPECT_EQ(ParseMembers("class CA\n{\nint m_a;\nint m_b,"), (std::vector<MemberView>{{"int", "m_a", false, 1}}));
 }
 
+// The names of every class of `text`, read as the catalogue reads a header: parse, then parse the
+// unread rest again until no class is left. Each parse is made twice, as in ParseMembers.
+std::vector<std::string> ClassNames(const std::string& text) {
+  std::vector<std::string> names;
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    CClassInfo record;
+    const bool found = record.LoadFromText(rest);
+    CClassInfo counted;
+    EXPECT_EQ(counted.LoadFromText(rest, CMemberDetail::kCount), found);
+    EXPECT_EQ(counted.m_strName, record.m_strName);
+    EXPECT_EQ(counted.m_strBase, record.m_strBase);
+    EXPECT_EQ(counted.MemberCount(), record.m_pMembers.size());
+    EXPECT_EQ(counted.m_strRest.data(), record.m_strRest.data());
+    if (!found) break;
+    names.push_back(record.m_strName);
+    rest = record.m_strRest;
+  }
+  return names;
+}
+
+using Names = std::vector<std::string>;
+
+// MIDL writes a COM class's forward declaration over two lines; it begins no class, before a class
+// head or after one.
+TEST(ParserTest, AComClassForwardDeclarationOverTwoLinesIsNoClass) {
+  const std::string midl =
+      "#ifdef __cplusplus\r\n"
+      "EXTERN_C const CLSID CLSID_MediaDet;\r\n"
+      "class DECLSPEC_UUID(\"65BD0711-24D2-4ff7-9324-ED2E5D3ABAFB\")\r\n"
+      "MediaDet;\r\n"
+      "#endif\r\n";
+  EXPECT_EQ(ClassNames(midl), Names{});
+  EXPECT_EQ(ClassNames(midl + "class CReal : public CObject\r\n{\r\n\tint m_a;\r\n};\r\n"), Names{"CReal"});
+  const std::string both = "class CA\r\n{\r\n\tint m_a;\r\n};\r\n" + midl + "int m_b;\r\nclass CB\r\n{\r\n};\r\n";
+  EXPECT_EQ(ClassNames(both), (Names{"CA", "CB"}));
+  // The lines between belong to CA as before; the forward declaration adds nothing.
+  EXPECT_EQ(ParseMembers(both), (std::vector<MemberView>{{"int", "m_a", false, 1}, {"int", "m_b", false, 1}}));
+  // The same with line-feed line ends and a comment after the name.
+  EXPECT_EQ(ClassNames("class DECLSPEC_UUID(\"x\")\nMediaDet; // coclass\nclass CReal\n{\n};\n"), Names{"CReal"});
+  // A head with a name whose ";" or declarator stands on the next line declares, too.
+  EXPECT_EQ(ClassNames("class CFwd\r\n;\r\nclass CFoo\r\nm_foo;\r\n"), Names{});
+}
+
+TEST(ParserTest, DeclarationSpecifiersAreNoPartOfTheName) {
+  struct Case {
+    std::string head;
+    std::string name;
+    std::string base;
+  };
+  const std::vector<Case> cases = {
+      {"class DECLSPEC_UUID(\"65BD0711-24D2-4ff7-9324-ED2E5D3ABAFB\") CMediaDet : public IUnknown", "CMediaDet",
+       " public IUnknown"},
+      {"class __declspec(uuid(\"a:b c\")) CBar", "CBar", ""},
+      {"class __declspec(novtable) CBaz {", "CBaz", ""},
+      {"class __declspec(dllexport) CExp final : public CWnd", "CExp", " public CWnd"},
+      {"class AFX_EXT_CLASS __declspec(novtable) CBoth : public CObject", "CBoth", " public CObject"},
+  };
+  for (const Case& c : cases) {
+    CClassInfo record;
+    ASSERT_TRUE(record.LoadFromText(c.head + "\r\n{\r\n\tint m_a;\r\n};\r\n")) << c.head;
+    EXPECT_EQ(record.m_strName, c.name) << c.head;
+    EXPECT_EQ(record.m_strBase, c.base) << c.head;
+  }
+  // Only specifiers on the head's line: the name and base list follow on the next line.
+  const std::string split = "class DECLSPEC_UUID(\"x\")\r\nCMediaDet : public IUnknown\r\n{\r\n\tint m_a;\r\n};\r\n";
+  EXPECT_EQ(ParseMembers(split), (std::vector<MemberView>{{"int", "m_a", false, 1}}));
+  CClassInfo record;
+  ASSERT_TRUE(record.LoadFromText(split));
+  EXPECT_EQ(record.m_strName, "CMediaDet");
+  EXPECT_EQ(record.m_strBase, " public IUnknown");
+  // Specifiers and no name anywhere: no class, and the header's later classes are still read.
+  EXPECT_EQ(ClassNames("class __declspec(novtable)\r\n{\r\n};\r\nclass CLater\r\n{\r\n};\r\n"), Names{"CLater"});
+}
+
+TEST(ParserTest, AClassHeadInAMacroBodyIsNoClass) {
+  // Continued with a backslash, and the line after it.
+  EXPECT_EQ(ClassNames("#define DECLARE_PAIR(name) \\\r\n"
+                       "class C##name##Pair : public CObject \\\r\n"
+                       "{ \\\r\n"
+                       "};\r\n"
+                       "#define DECLARE_ONE \\\r\n"
+                       "  class CInMacro\r\n"
+                       "class CReal\r\n{\r\n\tint m_a;\r\n};\r\n"),
+            Names{"CReal"});
+  // After a class: a head that pastes tokens, and the heads of a macro body; the parse goes on
+  // past them to the next real head.
+  EXPECT_EQ(ClassNames("class CA\r\n{\r\n};\r\nclass name##Impl\r\n#  define IMPL(x) /* c */ \\\r\n"
+                       "\t/* between */ \\\r\n\tclass CImpl \\\r\n\t: public CA \\\r\n\tclass CImpl2\r\nclass CB\r\n{\r\n};\r\n"),
+            (Names{"CA", "CB"}));
+  // A backslash two lines up does not reach the head; nor does one at the end of a comment, which
+  // in a double-byte code page is often a character's second byte (Shift-JIS 0x83 0x5C).
+  EXPECT_EQ(ClassNames("#define X \\\r\n  1\r\nclass CA\r\n{\r\n};\r\n"), Names{"CA"});
+  EXPECT_EQ(ClassNames("// \x83\x5C\r\nclass CA\r\n{\r\n};\r\n"), Names{"CA"});
+  EXPECT_EQ(ClassNames("int a; // \x83\x5C\r\n// \x83\x5C\r\nclass CA\r\n{\r\n};\r\n"), Names{"CA"});
+  // A head spliced with a backslash outside a macro is still a class.
+  EXPECT_EQ(ClassNames("class CSpliced : public CObject \\\r\n{\r\n};\r\n"), Names{"CSpliced"});
+}
+
+// Many heads in one long macro body: each is walked back over once, not once per head after it.
+TEST(ParserTest, TheHeadsOfALongMacroBodyAreWalkedBackOverOnce) {
+  std::string text = "class CFirst\r\n{\r\n};\r\n#define MANY \\\r\n";
+  while (text.size() + 64 < kMaxHeaderBytes) text += "class CInMacro \\\r\n";
+  text += "\r\nclass CLast\r\n{\r\n};\r\n";
+  EXPECT_EQ(ClassNames(text), (Names{"CFirst", "CLast"}));
+}
+
+TEST(ParserTest, ATemplateNameKeepsItsArgumentsWhole) {
+  struct Case {
+    std::string head;
+    std::string name;
+    std::string base;
+  };
+  const std::vector<Case> cases = {
+      {"class __gmp_expr<mpz_t, mpz_t>", "__gmp_expr<mpz_t, mpz_t>", ""},
+      {"class CArray<int,int> : public CObject", "CArray<int,int>", " public CObject"},
+      {"class CMap<CString, LPCTSTR, int, int> {", "CMap<CString, LPCTSTR, int, int>", ""},
+      {"class Foo<std::pair<int, int> > : public Bar", "Foo<std::pair<int, int> >", " public Bar"},
+      {"class AFX_EXT_CLASS CList<CPoint, CPoint&> final", "CList<CPoint, CPoint&>", ""},
+      {"class Apart <int, long>", "Apart <int, long>", ""},
+  };
+  for (const Case& c : cases) {
+    CClassInfo record;
+    ASSERT_TRUE(record.LoadFromText("template <>\r\n" + c.head + "\r\n{\r\n};\r\n")) << c.head;
+    EXPECT_EQ(record.m_strName, c.name) << c.head;
+    EXPECT_EQ(record.m_strBase, c.base) << c.head;
+  }
+}
+
 // Found by a header of 115,000 continuation lines, which took minutes to read: each line was
 // joined by copying the whole declaration again (the worst-case benchmark has the figures). The
 // test's time limit watches for a reader that has gone quadratic again.

@@ -5,6 +5,11 @@
 # itself judges no time.
 # Usage: desktop_exit_test.sh PROGRAM HEADER...
 set -euo pipefail
+case "${1:-}" in
+  --help | -h) awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; exit 0 ;;
+  "") echo "desktop_exit_test.sh: no PROGRAM given (see --help)" >&2; exit 2 ;;
+  -*) echo "desktop_exit_test.sh: unknown option $1 (see --help)" >&2; exit 2 ;;
+esac
 program=$1
 shift
 work=$(mktemp -d)
