@@ -41,7 +41,7 @@ class CBenchDialogs : public CDialogs {
  public:
   std::optional<std::string> PickFolder(QWidget*, const std::string&, const std::string&) override { return Folder().Path(); }
   void Message(QWidget*, const QString&) override {}
-  void ShowText(QWidget*, const GeneratedText& text) override { bodyBytes += text.body.size(); }
+  void ShowText(QWidget*, const GeneratedText& text, CWindowSettings&) override { bodyBytes += text.body.size(); }
   std::size_t bodyBytes = 0;
 };
 
