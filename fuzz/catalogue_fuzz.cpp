@@ -1,8 +1,8 @@
-// Splits the input into a few header files of one folder, held in memory, and runs Add Directory, Delete Class and
-// Delete All on a catalogue in an order the input gives. After every command the class list must
-// be sorted with equal names in loading order, its selection valid and the one a refill makes;
-// Add Directory must add exactly the classes of the folder's headers, Delete Class exactly the
-// chosen record, and Delete All must leave nothing.
+// Splits the input into a few header files of one folder held in memory and runs Add Directory,
+// Delete Class and Delete All on a catalogue in an order the input gives. After every command the
+// class list must be sorted with equal names in loading order, its selection valid and the one a
+// refill makes; Add Directory must add exactly the classes of the folder's headers, Delete Class
+// exactly the chosen record, and Delete All must leave nothing.
 //
 // Input: parts separated by zero bytes. With one part it is the only header and a fixed script
 // runs; with more, the last part is the script and the others are the files, in this order:
