@@ -1,8 +1,8 @@
-// Splits the input into a few header files of one folder and runs Add Directory, Delete Class and
-// Delete All on a catalogue in an order the input gives. After every command the class list must
-// be sorted with equal names in loading order, its selection valid and the one a refill makes;
-// Add Directory must add exactly the classes of the folder's headers, Delete Class exactly the
-// chosen record, and Delete All must leave nothing.
+// Splits the input into a few header files of one folder held in memory and runs Add Directory,
+// Delete Class and Delete All on a catalogue in an order the input gives. After every command the
+// class list must be sorted with equal names in loading order, its selection valid and the one a
+// refill makes; Add Directory must add exactly the classes of the folder's headers, Delete Class
+// exactly the chosen record, and Delete All must leave nothing.
 //
 // Input: parts separated by zero bytes. With one part it is the only header and a fixed script
 // runs; with more, the last part is the script and the others are the files, in this order:
@@ -13,13 +13,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "AddDirectory.h"
 #include "CCatalogue.h"
+#include "CMemoryFolder.h"
 #include "FuzzSupport.h"
 #include "HeaderFile.h"
 #include "ListOrder.h"
@@ -89,25 +90,32 @@ void CheckRefill(const CCatalogue& catalogue) {
   if (lastClassLoaded) Require(catalogue.At(selected).m_strName == catalogue.LastClass(), "the last class read stays selected");
 }
 
-// What Add Directory must add: each header of the folder read alone, in walk order.
-Records ExpectedAdditions(const std::vector<std::string>& headers, std::string& lastClass) {
-  Records expected;
+// What Add Directory must add: each header of the folder read alone, in walk order, and the
+// first class of the last header that had one, if any had.
+struct Additions {
+  Records records;
+  std::optional<std::string> lastClass;
+};
+
+// The files do not change within one input, so neither does this: it is worked out once.
+Additions ExpectedAdditions(fuzz::CMemoryFolder& folder, const std::vector<std::string>& headers) {
+  Additions expected;
   for (const std::string& path : headers) {
     CCatalogue alone;
+    alone.SetSource(&folder);
     if (!alone.AddFile(path)) continue;
     const Records records = RecordsOf(alone);
-    expected.insert(expected.end(), records.begin(), records.end());
-    lastClass = alone.LastClass();
+    expected.records.insert(expected.records.end(), records.begin(), records.end());
+    expected.lastClass = alone.LastClass();
   }
   return expected;
 }
 
-void RunAddDirectory(CCatalogue& catalogue, const fuzz::CScratchFolder& folder, const std::vector<std::string>& headers) {
-  std::string lastClass = catalogue.LastClass();
+void RunAddDirectory(CCatalogue& catalogue, const std::string& folder, const Additions& added) {
+  const std::string lastClass = added.lastClass.value_or(catalogue.LastClass());
   Records expected = RecordsOf(catalogue);
-  const Records added = ExpectedAdditions(headers, lastClass);
-  expected.insert(expected.end(), added.begin(), added.end());
-  AddDirectory(catalogue, folder.Path(), nullptr);
+  expected.insert(expected.end(), added.records.begin(), added.records.end());
+  AddDirectory(catalogue, folder, nullptr);
   Require(RecordsOf(catalogue) == expected, "Add Directory adds exactly the classes of the folder's headers");
   Require(catalogue.LastClass() == lastClass, "the first class of the last header that had one is remembered");
 }
@@ -135,27 +143,34 @@ void RunDeleteAll(CCatalogue& catalogue) {
   Require(catalogue.LastClass() == lastClass, "Delete All keeps the remembered class");
 }
 
-std::vector<std::string> WriteFiles(const fuzz::CScratchFolder& folder, const std::vector<std::string_view>& files) {
-  for (const char* name : kFileNames) std::filesystem::remove(std::filesystem::path(folder.Path()) / name);
+// Fills the folder with the input's files and answers the paths of those Add Directory reads.
+std::vector<std::string> FillFolder(fuzz::CMemoryFolder& folder, const std::vector<std::string_view>& files) {
+  std::vector<fuzz::CMemoryFolder::File> filled;
   std::vector<std::string> headers;
   for (std::size_t i = 0; i < files.size(); ++i) {
-    const std::string path = folder.Write(kFileNames[i], files[i]);
-    if (i < kHeaderFiles) headers.push_back(path);
+    filled.emplace_back(kFileNames[i], files[i]);
+    if (i < kHeaderFiles) headers.push_back(folder.PathOf(kFileNames[i]));
   }
+  folder.Fill(std::move(filled));
   return headers;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const fuzz::CScratchFolder folder("catalogue-fuzz");
+  static fuzz::CMemoryFolder folder("/fuzz");
   const Script script = ReadScript(std::string_view(reinterpret_cast<const char*>(data), size));
-  const std::vector<std::string> headers = WriteFiles(folder, script.files);
+  const std::vector<std::string> headers = FillFolder(folder, script.files);
   CCatalogue catalogue;
+  catalogue.SetSource(&folder);
   try {
+    std::optional<Additions> added;
     for (std::size_t i = 0; i < script.commands.size(); ++i) {
       const auto command = static_cast<unsigned char>(script.commands[i]);
-      if (command % 3 == 0) RunAddDirectory(catalogue, folder, headers);
+      if (command % 3 == 0) {
+        if (!added) added = ExpectedAdditions(folder, headers);
+        RunAddDirectory(catalogue, folder.Path(), *added);
+      }
       if (command % 3 == 1) RunDeleteClass(catalogue, i + 1 < script.commands.size() ? script.commands[++i] : 0);
       if (command % 3 == 2) RunDeleteAll(catalogue);
       CheckRefill(catalogue);

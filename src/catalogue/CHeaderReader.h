@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CClassInfo.h"
@@ -24,6 +25,10 @@ class CHeaderReader : public CHeaderSource {
   void MakeRoomForLargest() { m_buffer.Room(kMaxHeaderBytes + 1); }
 
   std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) override;
+  // Every class of a header's text, in header order, each with m_strFile = path: what Read finds
+  // once it has the text, for a source that holds its headers elsewhere.
+  static std::vector<std::unique_ptr<CClassInfo>> ClassesOfText(std::string_view text, const std::string& path,
+                                                                CMemberDetail detail);
   bool LastReadHadText() const override { return m_hadText; }
 
  private:

@@ -5,16 +5,13 @@
 #include "ReadFileBytes.h"
 
 namespace varnwick {
-namespace {
 
-std::string_view Normalise(std::string_view text) {
-  const std::size_t zero = text.find('\0');
-  if (zero != std::string_view::npos) text = text.substr(0, zero);
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  return text;
+std::string_view HeaderText(std::string_view bytes) {
+  const std::size_t zero = bytes.find('\0');
+  if (zero != std::string_view::npos) bytes = bytes.substr(0, zero);
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  return bytes;
 }
-
-}  // namespace
 
 CFileTooLarge::CFileTooLarge(const std::string& path)
     : std::runtime_error(path + ": over the size limit"),
@@ -42,7 +39,7 @@ std::optional<std::string_view> ReadHeaderText(const std::string& path, CReadBuf
     case FileBytesResult::kRead: break;
   }
   if (textRead != nullptr) *textRead = true;
-  return Normalise(bytes);
+  return HeaderText(bytes);
 }
 
 }  // namespace varnwick

@@ -27,6 +27,10 @@ class CFileTooLarge : public std::runtime_error {
 // cannot be read, else its text up to the first zero byte, without a leading UTF-8 byte-order mark.
 std::optional<std::string> ReadHeaderFile(const std::string& path);
 
+// A header's text within its file's bytes: up to the first zero byte, without a leading UTF-8
+// byte-order mark.
+std::string_view HeaderText(std::string_view bytes);
+
 // How much is known of a path before it is read.
 enum class CPathKnowledge {
   kUnknown,         // the existence test of the file-system actor decides
