@@ -1,8 +1,9 @@
 // Splits the input into a few header files of one folder held in memory and runs Add Directory,
 // Delete Class and Delete All on a catalogue in an order the input gives. After every command the
 // class list must be sorted with equal names in loading order, its selection valid and the one a
-// refill makes; Add Directory must add exactly the classes of the folder's headers, Delete Class
-// exactly the chosen record, and Delete All must leave nothing.
+// refill makes; Add Directory must add exactly the classes of the folder's headers (those of a
+// header loaded before taking the place of its records), Delete Class exactly the chosen record,
+// and Delete All must leave nothing.
 //
 // Input: parts separated by zero bytes. With one part it is the only header and a fixed script
 // runs; with more, the last part is the script and the others are the files, in this order:
@@ -14,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,7 +95,7 @@ void CheckRefill(const CCatalogue& catalogue) {
 // What Add Directory must add: each header of the folder read alone, in walk order, and the
 // first class of the last header that had one, if any had.
 struct Additions {
-  Records records;
+  std::vector<std::pair<std::string, Records>> headers;
   std::optional<std::string> lastClass;
 };
 
@@ -104,17 +106,31 @@ Additions ExpectedAdditions(fuzz::CMemoryFolder& folder, const std::vector<std::
     CCatalogue alone;
     alone.SetSource(&folder);
     if (!alone.AddFile(path)) continue;
-    const Records records = RecordsOf(alone);
-    expected.records.insert(expected.records.end(), records.begin(), records.end());
+    expected.headers.emplace_back(path, RecordsOf(alone));
     expected.lastClass = alone.LastClass();
   }
   return expected;
 }
 
-void RunAddDirectory(CCatalogue& catalogue, const std::string& folder, const Additions& added) {
+// A header loaded before, even one whose classes were all deleted, has its records replaced: the
+// fresh ones stand where its first record stood, or at the end.
+void ExpectHeader(Records& expected, const std::string& path, const Records& fresh, std::set<std::string>& loaded) {
+  auto place = expected.end();
+  if (!loaded.insert(path).second) {
+    place = std::find_if(expected.begin(), expected.end(), [&](const auto& record) { return record.second == path; });
+    const auto first = static_cast<std::size_t>(place - expected.begin());
+    expected.erase(std::remove_if(expected.begin(), expected.end(), [&](const auto& record) { return record.second == path; }),
+                   expected.end());
+    place = expected.begin() + static_cast<std::ptrdiff_t>(std::min(first, expected.size()));
+  }
+  expected.insert(place, fresh.begin(), fresh.end());
+}
+
+void RunAddDirectory(CCatalogue& catalogue, const std::string& folder, const Additions& added,
+                     std::set<std::string>& loaded) {
   const std::string lastClass = added.lastClass.value_or(catalogue.LastClass());
   Records expected = RecordsOf(catalogue);
-  expected.insert(expected.end(), added.records.begin(), added.records.end());
+  for (const auto& [path, records] : added.headers) ExpectHeader(expected, path, records, loaded);
   AddDirectory(catalogue, folder, nullptr);
   Require(RecordsOf(catalogue) == expected, "Add Directory adds exactly the classes of the folder's headers");
   Require(catalogue.LastClass() == lastClass, "the first class of the last header that had one is remembered");
@@ -135,9 +151,10 @@ void RunDeleteClass(CCatalogue& catalogue, unsigned char pick) {
   if (row < after->rows.size()) Require(after->selectedRow == row, "the same row stays selected while it exists");
 }
 
-void RunDeleteAll(CCatalogue& catalogue) {
+void RunDeleteAll(CCatalogue& catalogue, std::set<std::string>& loaded) {
   const std::string lastClass = catalogue.LastClass();
   catalogue.DeleteAll();
+  loaded.clear();
   const CClassList list = catalogue.SortedClassList();
   Require(catalogue.IsEmpty() && list.rows.empty() && !list.selectedRow, "Delete All leaves nothing");
   Require(catalogue.LastClass() == lastClass, "Delete All keeps the remembered class");
@@ -165,14 +182,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   catalogue.SetSource(&folder);
   try {
     std::optional<Additions> added;
+    std::set<std::string> loaded;  // headers loaded since the last Delete All
     for (std::size_t i = 0; i < script.commands.size(); ++i) {
       const auto command = static_cast<unsigned char>(script.commands[i]);
       if (command % 3 == 0) {
         if (!added) added = ExpectedAdditions(folder, headers);
-        RunAddDirectory(catalogue, folder.Path(), *added);
+        RunAddDirectory(catalogue, folder.Path(), *added, loaded);
       }
       if (command % 3 == 1) RunDeleteClass(catalogue, i + 1 < script.commands.size() ? script.commands[++i] : 0);
-      if (command % 3 == 2) RunDeleteAll(catalogue);
+      if (command % 3 == 2) RunDeleteAll(catalogue, loaded);
       CheckRefill(catalogue);
     }
   } catch (const CFileTooLarge&) {
