@@ -77,7 +77,7 @@ void CFolderRead::Refresh() {
     m_host.ShowClassList();
     m_nShownRecords = m_catalogue.Size();
   } else {
-    SelectAsARefill();
+    SelectAsARefill(false);
   }
   m_pacer.Refresh(m_result.headers, m_result.classes, ReadProgressText(m_result.headers, m_result.classes));
 }
@@ -88,15 +88,16 @@ void CFolderRead::Finish() {
     m_list = m_catalogue.SortedClassList(m_filter);
     m_host.ShowClassList();
   } else {
-    SelectAsARefill();
+    SelectAsARefill(true);
   }
 }
 
-void CFolderRead::SelectAsARefill() {
+void CFolderRead::SelectAsARefill(bool bringIntoView) {
   const std::optional<std::size_t> before = m_list.selectedRow;
   m_list.selectedRow.reset();
   if (const std::optional<std::size_t> record = m_catalogue.RecordToSelect(m_filter)) m_list.SelectRecord(*record);
-  if (m_list.selectedRow != before) m_host.ShowSelection();
+  // At the end the selection is brought into view even where it stayed: the read did not.
+  if (m_list.selectedRow != before || bringIntoView) m_host.ShowSelection(bringIntoView);
 }
 
 }  // namespace varnwick

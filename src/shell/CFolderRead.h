@@ -43,7 +43,7 @@ class CFolderRead : private CReadListener {
   void Refresh();
   void Finish();
   // The row a refill of the list would select now.
-  void SelectAsARefill();
+  void SelectAsARefill(bool bringIntoView);
 
   CCatalogue& m_catalogue;
   CClassList& m_list;

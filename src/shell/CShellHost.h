@@ -39,7 +39,9 @@ class CShellHost {
   // Only the label of one row changed: another row came to share its name, or stopped sharing it.
   virtual void ShowClassRow(std::size_t row) = 0;
   // Only the selected row of the class list changed.
-  virtual void ShowSelection() = 0;
+  // `bringIntoView` false while a folder is read: the selection then moves to each new header's
+  // first class, and following it would scroll the list about under the user's eyes.
+  virtual void ShowSelection(bool bringIntoView) = 0;
   // The member list and the grid are refilled from the shell's member rows.
   virtual void ShowMembers() = 0;
   // Only the check state of one grid row changed.

@@ -28,7 +28,10 @@ class CFakeHost : public CShellHost {
     shownRows.insert(shownRows.begin() + static_cast<std::ptrdiff_t>(row), m_shell->ClassAtRow(row).m_strName);
   }
   void ShowClassRow(std::size_t row) override { repaintedRows.push_back(row); }
-  void ShowSelection() override { ++selectionPaints; }
+  void ShowSelection(bool bringIntoView) override {
+    ++selectionPaints;
+    selectionsBroughtIntoView += bringIntoView ? 1 : 0;
+  }
   void ShowMembers() override { ++memberFills; }
   void ShowMemberState(std::size_t row) override { changedStates.push_back(row); }
   void ShowCheckPtrList() override { ++checkBoxPaints; }
@@ -83,6 +86,7 @@ class CFakeHost : public CShellHost {
   std::vector<std::size_t> changedStates;
   int classListFills = 0;
   int selectionPaints = 0;
+  int selectionsBroughtIntoView = 0;
   int memberFills = 0;
   int checkBoxPaints = 0;
   int progressHides = 0;

@@ -57,8 +57,12 @@ TEST_F(FolderReadTest, TheListGrowsInItsSortedPlacesAndEndsSelectingAsARefill) {
   shell.RunCommand(kCommandClassAdd);
   shell.SetFilter("s");  // CxSecond and CxFirst shown, CMiddle hidden
   std::vector<bool> paintedAsRefill;
-  host.duringRead = [&] { paintedAsRefill.push_back(ShowsARefill(shell, host.shownRows)); };
+  host.duringRead = [&] {
+    paintedAsRefill.push_back(ShowsARefill(shell, host.shownRows));
+    EXPECT_EQ(host.selectionsBroughtIntoView, 0) << "the list does not scroll about while classes arrive";
+  };
   ReadFolder(WriteFolder(dir, 6));
+  EXPECT_EQ(host.selectionsBroughtIntoView, 1) << "at the end the selected class is in view";
 
   EXPECT_EQ(host.folderTitles, (std::vector<std::string>{"Open your project directory"}));
   EXPECT_EQ(paintedAsRefill, std::vector<bool>(6, true));

@@ -63,10 +63,8 @@ QString CClassListBox::ToolTipOf(const QListWidgetItem* entry) const {
   return text + QLatin1Char('\n') + entry->toolTip();
 }
 
-void CClassListBox::ShowSelection(const CMainShell& shell) {
-  // A read moves the selection to each new header's first class; following it would scroll the
-  // list about under the user's eyes while classes arrive.
-  const bool follow = !shell.IsReading();
+void CClassListBox::ShowSelection(const CMainShell& shell, bool bringIntoView) {
+  const bool follow = bringIntoView;
   setAutoScroll(follow);
   SelectRow(shell.ClassList().selectedRow);
   setAutoScroll(true);

@@ -26,7 +26,7 @@ class CClassListBox : public CListBox {
   // Brings the entry of the shell's row `row` up to date.
   void ShowRow(const CMainShell& shell, std::size_t row);
   // Selects the shell's selected row and scrolls to it.
-  void ShowSelection(const CMainShell& shell);
+  void ShowSelection(const CMainShell& shell, bool bringIntoView);
 
   std::optional<std::size_t> SelectedRow() const;
 

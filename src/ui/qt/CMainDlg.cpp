@@ -274,7 +274,7 @@ void CMainDlg::showEvent(QShowEvent* event) {
 void CMainDlg::ShowClassList() { m_classList->Show(*m_shell); }
 void CMainDlg::InsertClassRow(std::size_t row) { m_classList->InsertRow(*m_shell, row); }
 void CMainDlg::ShowClassRow(std::size_t row) { m_classList->ShowRow(*m_shell, row); }
-void CMainDlg::ShowSelection() { m_classList->ShowSelection(*m_shell); }
+void CMainDlg::ShowSelection(bool bringIntoView) { m_classList->ShowSelection(*m_shell, bringIntoView); }
 void CMainDlg::ShowMembers() { m_memberViews->Show(m_shell->Members()); }
 void CMainDlg::ShowMemberState(std::size_t gridRow) { m_memberViews->ShowState(m_shell->Members(), gridRow); }
 

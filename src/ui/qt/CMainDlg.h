@@ -87,7 +87,7 @@ class CMainDlg : public QDialog, private CShellHost {
   void ShowClassList() override;
   void InsertClassRow(std::size_t row) override;
   void ShowClassRow(std::size_t row) override;
-  void ShowSelection() override;
+  void ShowSelection(bool bringIntoView) override;
   void ShowMembers() override;
   void ShowMemberState(std::size_t gridRow) override;
   void ShowCheckPtrList() override;
