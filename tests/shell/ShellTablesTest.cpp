@@ -4,6 +4,7 @@
 #include <set>
 #include <vector>
 
+#include "CStartupArguments.h"
 #include "Generator.h"
 #include "MessageText.h"
 #include "ShellCommands.h"
@@ -95,6 +96,20 @@ TEST(ShellTablesTest, TheSizeLimitIsWordedFromTheLimit) {
   EXPECT_EQ(WithThousands(1048575), "1,048,575");
   EXPECT_EQ(FileTooLargeReason(), "larger than 1,048,575 bytes");
   EXPECT_EQ(FileTooLargeMessage("C:\\a b.h"), "The file C:\\a b.h is larger than 1,048,575 bytes and cannot be read.");
+}
+
+TEST(StartupArgumentsTest, EachArgumentIsAHeaderVerbatimExceptTheOptions) {
+  using Files = std::vector<std::string>;
+  const CStartupArguments plain = ReadStartupArguments({"/tmp/My Project/a.h", "\"/tmp/a.h\"", "-", "-x.h"});
+  EXPECT_EQ(plain.files, (Files{"/tmp/My Project/a.h", "\"/tmp/a.h\"", "-", "-x.h"}));
+  EXPECT_FALSE(plain.help);
+  EXPECT_FALSE(plain.unknownOption);
+
+  const CStartupArguments options = ReadStartupArguments({"a.h", "--bogus", "-h", "--other", "--", "--help", "--"});
+  EXPECT_TRUE(options.help);
+  EXPECT_EQ(options.unknownOption, std::optional<std::string>("--bogus"));
+  EXPECT_EQ(options.files, (Files{"a.h", "--help", "--"})) << "after \"--\" every argument is a header";
+  EXPECT_EQ(UnknownOptionText("varnwick", "--bogus"), "varnwick: unknown option --bogus\nTry 'varnwick --help'.\n");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QStringList>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace varnwick {
@@ -9,8 +9,8 @@ namespace varnwick {
 // Keeps the start-up files named on the command line and runs the main window.
 class CMainApp {
  public:
-  // `arguments` without the program name: each one names a header to load at start.
-  explicit CMainApp(const QStringList& arguments);
+  // The headers to load at start, each verbatim.
+  explicit CMainApp(std::vector<std::string> startupFiles) : m_startupFiles(std::move(startupFiles)) {}
 
   const std::vector<std::string>& StartupFiles() const { return m_startupFiles; }
   // Runs the main window until it closes; answers the program's exit code. The window and its

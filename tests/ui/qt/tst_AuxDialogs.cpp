@@ -6,7 +6,6 @@
 #include "CAboutDlg.h"
 #include "CHyperLinkEdit.h"
 #include "CLegendDlg.h"
-#include "CMainApp.h"
 #include "CMemberGridCtrl.h"
 
 using namespace varnwick;
@@ -127,14 +126,6 @@ class TestAuxDialogs : public QObject {
     const QUrl target(about.Link()->Target());
     QCOMPARE(target.scheme(), QStringLiteral("file"));
     QCOMPARE(about.Link()->text(), target.path());
-  }
-
-  void eachArgumentIsAStartupFileVerbatim() {
-    using Files = std::vector<std::string>;
-    QCOMPARE(CMainApp({}).StartupFiles(), Files());
-    QCOMPARE(CMainApp({"/tmp/My Project/a.h"}).StartupFiles(), Files{"/tmp/My Project/a.h"});
-    QCOMPARE(CMainApp({"/tmp/a.h", "b.h"}).StartupFiles(), (Files{"/tmp/a.h", "b.h"}));
-    QCOMPARE(CMainApp({"\"/tmp/a.h\""}).StartupFiles(), Files{"\"/tmp/a.h\""});
   }
 };
 
