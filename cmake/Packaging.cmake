@@ -3,7 +3,7 @@
 include(GNUInstallDirs)
 
 set(VARNWICK_APP_ID io.github.varnwick.Varnwick)
-set(VARNWICK_HOMEPAGE https://github.com/varnwick/varnwick)
+set(VARNWICK_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # AppStream wants screenshots as addresses: the repository's own files, as served raw.
 set(VARNWICK_RAW_FILES https://raw.githubusercontent.com/varnwick/varnwick/main)
 set(VARNWICK_MAINTAINER "The Varnwick developers <varnwick@users.noreply.github.com>"
