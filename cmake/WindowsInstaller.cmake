@@ -4,8 +4,8 @@
 # matter where in the project that target is defined.
 #
 # Sets VARNWICK_MSI (the package), VARNWICK_MSI_FILES (the folder wixl runs in, holding the files
-# under their installed names) and VARNWICK_WIXL_COMMAND (wixl's command line less the version and
-# the output), so that a test can build the same package with another version.
+# under their installed names) and VARNWICK_WIXL_COMMAND (wixl's command line less the version,
+# HasDesktop and the output), so that a test can build the same package with another version.
 option(VARNWICK_BUILD_MSI "Build the Windows installer with wixl" ON)
 if(NOT VARNWICK_BUILD_MSI)
   return()
@@ -20,8 +20,8 @@ set(VARNWICK_MSI ${CMAKE_BINARY_DIR}/varnwick-${PROJECT_VERSION}-x64.msi)
 set(VARNWICK_MSI_FILES ${CMAKE_BINARY_DIR}/msi-files)
 file(MAKE_DIRECTORY ${VARNWICK_MSI_FILES})
 set(has_desktop $<TARGET_EXISTS:varnwick>)
-set(VARNWICK_WIXL_COMMAND ${VARNWICK_WIXL} --arch x64 -D HasDesktop=${has_desktop}
-    -D HelpLink=${PROJECT_HOMEPAGE_URL} ${windows_packaging}/varnwick.wxs)
+set(VARNWICK_WIXL_COMMAND ${VARNWICK_WIXL} --arch x64 -D HelpLink=${PROJECT_HOMEPAGE_URL}
+    ${windows_packaging}/varnwick.wxs)
 
 # The icon of Apps & features and of the shortcut: the Linux menu entry's pictures.
 set(icon_pngs)
@@ -33,7 +33,7 @@ add_custom_command(OUTPUT ${VARNWICK_MSI}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:varnwick-cli> $<${has_desktop}:$<TARGET_FILE:varnwick>>
           ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE ${VARNWICK_MSI_FILES}
   COMMAND bash ${windows_packaging}/png-to-ico.sh ${VARNWICK_MSI_FILES}/varnwick.ico ${icon_pngs}
-  COMMAND ${VARNWICK_WIXL_COMMAND} -D Version=${PROJECT_VERSION} -o ${VARNWICK_MSI}
+  COMMAND ${VARNWICK_WIXL_COMMAND} -D HasDesktop=${has_desktop} -D Version=${PROJECT_VERSION} -o ${VARNWICK_MSI}
   WORKING_DIRECTORY ${VARNWICK_MSI_FILES}
   DEPENDS varnwick-cli $<${has_desktop}:varnwick> ${windows_packaging}/varnwick.wxs
           ${windows_packaging}/png-to-ico.sh ${icon_pngs} ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
