@@ -102,6 +102,8 @@ check_shortcut "$has_desktop"
 first=$(the_one_product "$version")
 [ "$(arp_value "$first" Publisher)" = "The Varnwick developers" ] || fail "Apps & features names no publisher"
 [[ "$(arp_value "$first" HelpLink)" == https://* ]] || fail "Apps & features has no help link"
+[ "$(arp_value "$first" InstallLocation)" = 'C:\Program Files\Varnwick\' ] ||
+  fail "Apps & features does not say where Varnwick is installed"
 [ "$(arp_value "$first" NoModify)" = 0x1 ] || fail "Apps & features offers to modify a package of one feature"
 # Apps & features shows the product icon that Windows Installer registered and keeps in its cache.
 icon=$({ "$wine" reg query "HKLM\\Software\\Classes\\Installer\\Products\\$(packed_code "$first")" /v ProductIcon \
