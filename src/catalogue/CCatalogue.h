@@ -130,7 +130,8 @@ class CCatalogue {
  private:
   struct CEntry {
     std::unique_ptr<CClassInfo> record;
-    std::size_t load;  // index into m_loads
+    std::size_t load;   // index into m_loads
+    std::size_t place;  // of its class among the header's classes as last read (CLoad::names)
   };
   static constexpr std::size_t kNoFolder = static_cast<std::size_t>(-1);
   // One reading of a header: its path, the class names it held then, in header order, and the
