@@ -39,12 +39,21 @@ std::vector<std::unique_ptr<CClassInfo>> CMemoryFolder::Read(const std::string& 
   return CHeaderReader::ClassesOfText(HeaderText(file->second), path, CMemberDetail::kRecords);
 }
 
-std::unique_ptr<CHeaderWalk> CMemoryFolder::WalkFolder(std::string_view folder, CFolderDepth) {
+std::unique_ptr<CHeaderWalk> CMemoryFolder::WalkFolder(std::string_view folder, CFolderDepth depth) {
   std::vector<std::string> headers;
-  if (folder == m_path) {
-    for (const File& file : m_files) {
-      if (WildcardMatch("*.h", file.first)) headers.push_back(PathOf(file.first));
-    }
+  // The folder itself or one of its subfolders: the names below it start with this prefix.
+  std::string prefix;
+  if (folder != m_path) {
+    if (!folder.starts_with(m_path + '/')) return std::make_unique<CListedHeaders>(std::move(headers));
+    prefix = std::string(folder.substr(m_path.size() + 1)) + '/';
+  }
+  for (const File& file : m_files) {
+    if (!file.first.starts_with(prefix)) continue;
+    const std::string_view rest = std::string_view(file.first).substr(prefix.size());
+    const std::size_t slash = rest.rfind('/');
+    if (slash != std::string_view::npos && depth == CFolderDepth::kFolderOnly) continue;
+    if (WildcardMatch("*.h", rest.substr(slash == std::string_view::npos ? 0 : slash + 1)))
+      headers.push_back(PathOf(file.first));
   }
   return std::make_unique<CListedHeaders>(std::move(headers));
 }

@@ -25,7 +25,8 @@ class CMemoryFolder : public CHeaderSource {
 
   std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge knowledge) override;
   bool LastReadHadText() const override { return m_hadText; }
-  // Its "*.h" files in name order, as a listing of the folder on disk gives them.
+  // The "*.h" files of the folder or one of its subfolders (a name "sub/x.h" stands in subfolder
+  // "sub"), in name order, with those of the subfolders when `depth` asks for them.
   std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder, CFolderDepth depth) override;
 
  private:

@@ -1,8 +1,8 @@
 // Loads arbitrary bytes as a header file and runs all twelve generators on every class it holds,
 // with check states and the list switch taken from the input, so list members are resolved
-// against the input itself. Every body must end in "\r\n", hold no bare "\n", and come out the
-// same twice; a class yields a text exactly when it has members; the index of the grid's states
-// answers as a search of the grid does.
+// against the input itself. Every body must end in "\r\n" and hold no bare "\n"; one generator
+// of each class, picked by the input, must come out the same twice; a class yields a text exactly
+// when it has members; the index of the grid's states answers as a search of the grid does.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,20 +38,25 @@ std::vector<CMemberRow> RowsFromInput(const CClassInfo& record, std::string_view
   return rows;
 }
 
-void GenerateAll(const CClassInfo& record, const std::vector<CMemberRow>& rows, bool checkPtrList) {
+void GenerateAll(const CClassInfo& record, const std::vector<CMemberRow>& rows, bool checkPtrList, std::size_t repeated) {
   const CMemberStateIndex index(rows);
   const MemberStateLookup state = [&index](const std::string& name) { return index.Find(name); };
   const std::vector<const CMemberInfo*> members = MemberListOrder(record);
   for (const CMemberInfo* member : members) {
     Require(index.Find(member->m_strName) == FindMemberState(rows, member->m_strName), "the index finds the grid's state");
   }
-  for (const GeneratorInfo& generator : AllGenerators()) {
-    const auto first = Generate(generator.kind, record, members, state, checkPtrList);
-    const auto second = Generate(generator.kind, record, members, state, checkPtrList);
+  for (std::size_t g = 0; g < AllGenerators().size(); ++g) {
+    const GeneratorKind kind = AllGenerators()[g].kind;
+    const auto first = Generate(kind, record, members, state, checkPtrList);
     Require(first.has_value() == !members.empty(), "a text exactly when the class has members");
-    Require(first.has_value() == second.has_value(), "both runs agree whether there is a text");
+    // Each run reads and indexes the header again for its list members, half the time of the
+    // whole input: one generator of each class, picked by the input, runs twice.
+    if (g == repeated) {
+      const auto second = Generate(kind, record, members, state, checkPtrList);
+      Require(first.has_value() == second.has_value(), "both runs agree whether there is a text");
+      if (first) Require(first->body == second->body && first->declaration == second->declaration, "two runs, same bytes");
+    }
     if (!first) continue;
-    Require(first->body == second->body && first->declaration == second->declaration, "two runs, same bytes");
     CheckLineEnds(first->body);
     Require(first->declaration.find('\n') == std::string::npos, "the declaration is one line");
   }
@@ -72,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool checkPtrList = size == 0 || (data[size - 1] & 1) != 0;
   for (std::size_t i = 0; i < catalogue.Size(); ++i) {
     const CClassInfo& record = catalogue.At(i);
-    GenerateAll(record, RowsFromInput(record, input, i), checkPtrList);
+    GenerateAll(record, RowsFromInput(record, input, i), checkPtrList, (i + size) % AllGenerators().size());
   }
   return 0;
 }

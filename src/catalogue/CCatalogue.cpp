@@ -46,7 +46,7 @@ void CCatalogue::Append(std::vector<std::unique_ptr<CClassInfo>> records, const 
   for (const auto& record : records) load.names.push_back(record->m_strName);
   m_loads.push_back(std::move(load));
   m_loadByPath[path] = m_loads.size() - 1;
-  for (auto& record : records) m_entries.push_back({std::move(record), m_loads.size() - 1});
+  for (std::size_t i = 0; i < records.size(); ++i) m_entries.push_back({std::move(records[i]), m_loads.size() - 1, i});
 }
 
 // The header's classes as read now take the place of its first record still loaded; those the
@@ -67,7 +67,7 @@ void CCatalogue::Replace(std::size_t load, std::vector<std::unique_ptr<CClassInf
   }
   const auto at = kept.begin() + static_cast<std::ptrdiff_t>(place.value_or(kept.size()));
   std::vector<CEntry> fresh;
-  for (auto& record : records) fresh.push_back({std::move(record), load});
+  for (std::size_t i = 0; i < records.size(); ++i) fresh.push_back({std::move(records[i]), load, i});
   kept.insert(at, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
   m_entries = std::move(kept);
 }
@@ -176,9 +176,9 @@ bool IsCancelled(const CReadListener* listener) { return listener != nullptr && 
 
 std::vector<CCatalogue::CReading> CCatalogue::ReadLoadsAgain(CReloadReport& report, CReadListener* listener) {
   std::vector<CReading> readings(m_loads.size());
-  std::vector<std::vector<std::string>> loaded(m_loads.size());
+  std::vector<std::vector<std::size_t>> loaded(m_loads.size());
   for (std::size_t i = 0; i < m_entries.size(); ++i) {
-    loaded[m_entries[i].load].push_back(At(i).m_strName);
+    loaded[m_entries[i].load].push_back(m_entries[i].place);
     readings[m_entries[i].load].lastPosition = i;
   }
   for (std::size_t load = 0; load < m_loads.size(); ++load) {
@@ -227,9 +227,10 @@ std::vector<std::optional<std::size_t>> CCatalogue::KeepReadRecords(std::vector<
     }
     if (reading.failed) continue;
     if (const std::optional<std::size_t> fresh = reading.match.kept[reading.nextKept++])
-      keep({std::move(reading.records[*fresh]), load}, i);
+      keep({std::move(reading.records[*fresh]), load, *fresh}, i);
     if (i != reading.lastPosition) continue;
-    for (std::size_t gained : reading.match.gained) keep({std::move(reading.records[gained]), load}, std::nullopt);
+    for (std::size_t gained : reading.match.gained)
+      keep({std::move(reading.records[gained]), load, gained}, std::nullopt);
   }
   m_entries = std::move(rebuilt);
   return origins;
@@ -268,7 +269,8 @@ void CCatalogue::InsertNewHeaders(std::vector<CNewHeader> headers, std::vector<s
     if (place == 0) place = m_entries.size();
     const auto at = static_cast<std::ptrdiff_t>(place);
     std::vector<CEntry> entries;
-    for (auto& record : header.records) entries.push_back({std::move(record), m_loads.size() - 1});
+    for (std::size_t i = 0; i < header.records.size(); ++i)
+      entries.push_back({std::move(header.records[i]), m_loads.size() - 1, i});
     origins.insert(origins.begin() + at, entries.size(), std::nullopt);
     m_entries.insert(m_entries.begin() + at, std::make_move_iterator(entries.begin()),
                      std::make_move_iterator(entries.end()));

@@ -89,6 +89,8 @@ class CCatalogue {
   // AddFile reads through `source` (not owned) from now on, or through its own reader again when
   // `source` is null.
   void SetSource(CHeaderSource* source) { m_source = source; }
+  // Whether AddFile reads through a source set from outside rather than its own reader.
+  bool HasSource() const { return m_source != nullptr; }
   // The classes added from now on go to `sink` (not owned) instead of the catalogue's list, which
   // then stays as it is; the last class read is still remembered. Null keeps them again.
   void SetSink(CRecordSink* sink) {
@@ -128,7 +130,8 @@ class CCatalogue {
  private:
   struct CEntry {
     std::unique_ptr<CClassInfo> record;
-    std::size_t load;  // index into m_loads
+    std::size_t load;   // index into m_loads
+    std::size_t place;  // of its class among the header's classes as last read (CLoad::names)
   };
   static constexpr std::size_t kNoFolder = static_cast<std::size_t>(-1);
   // One reading of a header: its path, the class names it held then, in header order, and the

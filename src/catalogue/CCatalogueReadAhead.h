@@ -10,7 +10,7 @@ namespace varnwick {
 
 // While it lives, the catalogue reads and lists the headers of `walk` ahead on a second thread
 // (CReadAhead); at its end the catalogue reads for itself again. On a machine with a single
-// processor it does nothing.
+// processor, or for a catalogue that reads through a source set on it, it does nothing.
 class CCatalogueReadAhead {
  public:
   CCatalogueReadAhead(CCatalogue& catalogue, std::unique_ptr<CHeaderWalk> walk);

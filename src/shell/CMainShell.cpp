@@ -120,8 +120,12 @@ void CMainShell::SetFilter(std::string_view text) {
   // The selected class stays selected while the filter shows it; else the refill's choice.
   if (selected) list.SelectRecord(*selected);
   ShowList(std::move(list));
-  // The grid keeps the user's ticks while the selection stays on the same class.
-  if (SelectedClass() != m_members.ShownClass()) ShowSelectedClass();
+  // The grid keeps the user's ticks while the selection stays on the same class; the status line
+  // names its header again, for the selection may have been cleared meanwhile.
+  if (SelectedClass() != m_members.ShownClass())
+    ShowSelectedClass();
+  else
+    ShowStatusClass();
 }
 
 void CMainShell::ToggleMemberState(std::size_t gridRow) {

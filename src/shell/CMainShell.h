@@ -47,6 +47,10 @@ class CMainShell {
   CMainShell(const CMainShell&) = delete;
   CMainShell& operator=(const CMainShell&) = delete;
 
+  // Add, the folder reads and Reload read and list headers through `source` (not owned) from now
+  // on instead of the file system, on this thread alone; null: the file system again.
+  void SetHeaderSource(CHeaderSource* source) { m_catalogue.SetSource(source); }
+
   // Loads each start-up file as Add loads a header, then shows the list. Answers what to tell the
   // user once the window shows (one line per problem), or "" when all went well.
   std::string LoadStartupFiles(const std::vector<std::string>& files);

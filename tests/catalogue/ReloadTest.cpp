@@ -24,19 +24,46 @@ Names NamesInOrder(const CCatalogue& catalogue) {
 }
 
 TEST(ReloadMatchTest, KeepsGainsAndLosesByName) {
-  CReloadMatch match = MatchReloadedClasses({"CA", "CB", "CC"}, {"CA", "CB", "CC"}, {"CC", "CD", "CA"});
+  CReloadMatch match = MatchReloadedClasses({0, 1, 2}, {"CA", "CB", "CC"}, {"CC", "CD", "CA"});
   EXPECT_EQ(match.kept, (std::vector<std::optional<std::size_t>>{2, std::nullopt, 0}));
   EXPECT_EQ(match.gained, std::vector<std::size_t>{1});
 
   // A class the user deleted is no gain, but a second one of its name is.
-  match = MatchReloadedClasses({"CB"}, {"CA", "CB"}, {"CA", "CB", "CA"});
+  match = MatchReloadedClasses({1}, {"CA", "CB"}, {"CA", "CB", "CA"});
   EXPECT_EQ(match.kept, (std::vector<std::optional<std::size_t>>{1}));
   EXPECT_EQ(match.gained, std::vector<std::size_t>{2});
 
   // Equal names pair up in order.
-  match = MatchReloadedClasses({"CA", "CA"}, {"CA", "CA"}, {"CA", "CX", "CA"});
+  match = MatchReloadedClasses({0, 1}, {"CA", "CA"}, {"CA", "CX", "CA"});
   EXPECT_EQ(match.kept, (std::vector<std::optional<std::size_t>>{0, 2}));
   EXPECT_EQ(match.gained, std::vector<std::size_t>{1});
+}
+
+TEST(ReloadMatchTest, OfTwoClassesOfOneNameTheOneNotDeletedStays) {
+  // The first was deleted: the second takes the second of the name, not the first.
+  CReloadMatch match = MatchReloadedClasses({1}, {"CA", "CA"}, {"CA", "CA"});
+  EXPECT_EQ(match.kept, (std::vector<std::optional<std::size_t>>{1}));
+  EXPECT_TRUE(match.gained.empty());
+  // The header holds only one of them now: that one.
+  match = MatchReloadedClasses({1}, {"CA", "CA"}, {"CA"});
+  EXPECT_EQ(match.kept, (std::vector<std::optional<std::size_t>>{0}));
+  // Records that moved apart in the catalogue still pair by their places in the header.
+  match = MatchReloadedClasses({2, 0}, {"CA", "CB", "CA"}, {"CA", "CB", "CA"});
+  EXPECT_EQ(match.kept, (std::vector<std::optional<std::size_t>>{2, 0}));
+}
+
+TEST(ReloadTest, ReloadOfAnUnchangedHeaderKeepsTheSecondOfTwoClassesOfOneName) {
+  TempDir dir;
+  const std::string header = dir.Write("twice.h", Class("CTwice", "m_first") + Class("CTwice", "m_second"));
+  CCatalogue catalogue;
+  ASSERT_TRUE(catalogue.AddFile(header));
+  catalogue.Delete(0);
+  catalogue.Reload();
+  ASSERT_EQ(NamesInOrder(catalogue), (Names{"CTwice"}));
+  EXPECT_EQ(catalogue.At(0).m_pMembers.at(0)->m_strName, "m_second");
+  // And again, now that the record came from a reload.
+  catalogue.Reload();
+  EXPECT_EQ(catalogue.At(0).m_pMembers.at(0)->m_strName, "m_second");
 }
 
 TEST(ReloadTest, RecordsKeepTheirPlaceAndTakeTheHeaderAsItIsNow) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "AddDirectory.h"
 #include "CFakeHost.h"
+#include "CHeaderReader.h"
 #include "CMainShell.h"
 #include "MessageText.h"
 #include "ShellCommands.h"
@@ -166,6 +169,64 @@ TEST_F(FolderReadTest, TreeReadsSubfoldersAndAnOversizedHeaderEndsTheRead) {
   EXPECT_EQ(shell.Catalogue().Size(), size);
   EXPECT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.status.message, "No header files in " + (dir / "tree/sub/../../big/none"));
+}
+
+// Headers held in a map, one folder deep, counting the reads of each.
+class CMapSource : public CHeaderSource {
+ public:
+  std::vector<std::unique_ptr<CClassInfo>> Read(const std::string& path, CPathKnowledge) override {
+    ++reads[path];
+    const auto file = files.find(path);
+    m_hadText = file != files.end();
+    return m_hadText ? CHeaderReader::ClassesOfText(file->second, path, CMemberDetail::kRecords)
+                     : std::vector<std::unique_ptr<CClassInfo>>();
+  }
+  bool LastReadHadText() const override { return m_hadText; }
+  std::unique_ptr<CHeaderWalk> WalkFolder(std::string_view folder, CFolderDepth) override {
+    class CListed : public CHeaderWalk {
+     public:
+      std::vector<std::string> paths;
+      bool Next(CWalkStep& step) override {
+        if (paths.empty()) return false;
+        step = {CWalkStep::kHeader, paths.front(), CPathKnowledge::kListedFileEntry};
+        paths.erase(paths.begin());
+        return true;
+      }
+    };
+    auto walk = std::make_unique<CListed>();
+    for (const auto& [path, text] : files)
+      if (path.starts_with(std::string(folder) + "/")) walk->paths.push_back(path);
+    return walk;
+  }
+
+  std::map<std::string, std::string> files;
+  std::map<std::string, int> reads;
+
+ private:
+  bool m_hadText = false;
+};
+
+// The file system stays out of it: the folder read, which otherwise reads ahead from files on a
+// second thread, keeps to the source, and so do Add and Reload after it.
+TEST_F(FolderReadTest, AGivenHeaderSourceServesEveryRead) {
+  CMapSource source;
+  source.files = {{"/mem/a.h", "class CA\n{\n};\n"}, {"/mem/b.h", "class CB\n{\n};\n"}};
+  shell.SetHeaderSource(&source);
+  ReadFolder("/mem");
+  EXPECT_EQ(host.shownRows, (std::vector<std::string>{"CA", "CB"}));
+  EXPECT_EQ(host.status.message, FolderReadText(2, 2, 0, false));
+
+  source.files["/mem/b.h"] = "class CB2\n{\n};\n";
+  source.files["/mem/c.h"] = "class CC\n{\n};\n";
+  shell.RunCommand(kCommandClassReload);
+  EXPECT_EQ(host.shownRows, (std::vector<std::string>{"CA", "CB2", "CC"}));
+
+  source.files["/elsewhere/d.h"] = "class CD\n{\n};\n";
+  host.nextFile = "/elsewhere/d.h";
+  shell.RunCommand(kCommandClassAdd);
+  EXPECT_EQ(host.shownRows, (std::vector<std::string>{"CA", "CB2", "CC", "CD"}));
+  EXPECT_EQ(source.reads, (std::map<std::string, int>{{"/mem/a.h", 2}, {"/mem/b.h", 2}, {"/mem/c.h", 1},
+                                                      {"/elsewhere/d.h", 1}}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "CFakeHost.h"
 #include "CMainShell.h"
+#include "Generator.h"
 #include "HeaderFile.h"
 #include "MessageText.h"
 #include "ShellCommands.h"
@@ -69,6 +70,18 @@ TEST_F(StatusAndReloadTest, RowsOfOneNameShowTheirHeadersAndTheStatusLineTheSele
   shell.RunCommand(kCommandClassDeleteAll);
   EXPECT_EQ(host.status.message, "4 classes removed");
   EXPECT_EQ(host.status.classPath, "");
+}
+
+TEST_F(StatusAndReloadTest, TheFilterSelectingTheClassStillShownNamesItsHeaderAgain) {
+  const std::string header = dir.Write("a.h", Class("CA"));
+  Add(header);
+  shell.SelectClassRow(std::nullopt);  // the members of CA stay shown
+  shell.RunCommand(AllGenerators()[0].commandId);
+  ASSERT_EQ(host.status.message, kSelectClassFirst);
+  ASSERT_EQ(host.status.classPath, "");
+  shell.SetFilter("");
+  EXPECT_EQ(SelectedName(shell), "CA");
+  EXPECT_EQ(host.status.classPath, header);
 }
 
 TEST_F(StatusAndReloadTest, CommandsSayWhatHappened) {

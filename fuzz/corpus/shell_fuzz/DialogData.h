@@ -1,0 +1,1 @@
+../../seeds/DialogData.h

@@ -1,0 +1,1 @@
+../../seeds/ListTypedefs.h

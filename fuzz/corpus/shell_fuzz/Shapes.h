@@ -1,0 +1,1 @@
+../../../tests/cli/fixtures/Shapes.h
