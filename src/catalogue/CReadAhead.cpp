@@ -67,6 +67,10 @@ CReadAhead::~CReadAhead() {
 // ahead; only then does it wait, until the load has used up all but half the window, so that the
 // threads seldom wake each other.
 void CReadAhead::WorkAhead() {
+  // Made first, so that it runs last: the records this thread freed serve the other threads.
+  struct CSlotRelease {
+    ~CSlotRelease() { ReleaseThreadRecordSlots(); }
+  } release;
   CHeaderReader reader(m_detail);
   reader.MakeRoomForLargest();
   std::unique_lock<std::mutex> lock(m_mutex);

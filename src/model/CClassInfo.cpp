@@ -58,6 +58,11 @@ ClassHead CompleteHead(std::string_view line, const ClassHead& head, CLogicalLin
 
 }  // namespace
 
+void ReleaseThreadRecordSlots() noexcept {
+  CRecordPool<CClassInfo>::ReleaseThreadSlots();
+  CRecordPool<CMemberInfo>::ReleaseThreadSlots();
+}
+
 void* CClassInfo::operator new(std::size_t size) { return NewRecord<CClassInfo>(size); }
 
 void CClassInfo::operator delete(void* record, std::size_t size) noexcept { DeleteRecord<CClassInfo>(record, size); }

@@ -51,4 +51,8 @@ class CClassInfo {
   std::size_t m_nCountedMembers = 0;  // members a kCount parse found; they have no record
 };
 
+// A thread that made or freed class and member records hands its free record slots to the other
+// threads; it calls this as it ends.
+void ReleaseThreadRecordSlots() noexcept;
+
 }  // namespace varnwick

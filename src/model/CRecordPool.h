@@ -17,7 +17,7 @@ char* KeepBlock(std::size_t bytes);
 // list, so records made on one thread may be freed on another without a lock; a thread that frees
 // more than it makes (records read ahead by another thread) passes its surplus, a batch at a time,
 // to a depot that the threads short of slots take from before they cut new ones; a thread that
-// ends leaves all its free slots there. Blocks are never given back.
+// ends leaves all its free slots there (ReleaseThreadSlots). Blocks are never given back.
 template <class Record>
 class CRecordPool {
  public:
@@ -38,6 +38,16 @@ class CRecordPool {
     return slot;
   }
 
+  // The calling thread's free slots go to the depot; a thread calls it as it ends. Not left to a
+  // thread-local destructor: where thread-local storage is emulated (MinGW), such a destructor
+  // may run on storage already torn down and hand the depot a list of slots still in use.
+  static void ReleaseThreadSlots() noexcept {
+    Slots& slots = t_slots;
+    if (slots.freed == nullptr || !GiveList(slots.freed, slots.freedCount)) return;
+    slots.freed = nullptr;
+    slots.freedCount = 0;
+  }
+
   static void Free(void* slot) noexcept {
     if (slot == nullptr) return;
     Slots& slots = t_slots;
@@ -49,20 +59,12 @@ class CRecordPool {
   struct FreeSlot {
     FreeSlot* next;
   };
-  // A thread's own slots. At the thread's end it gives all its free slots to the depot. The
-  // destructor lives in the same object as the lists it empties: where thread-local storage is
-  // emulated (MinGW), a second thread-local object may be torn down after this one is gone.
+  // A thread's own slots; plain data, so that no thread-local destructor is needed.
   struct Slots {
     FreeSlot* freed = nullptr;
     std::size_t freedCount = 0;
     char* cursor = nullptr;
     char* end = nullptr;
-
-    ~Slots() {
-      if (freed != nullptr) GiveList(freed, freedCount);
-      freed = nullptr;
-      freedCount = 0;
-    }
   };
   struct Batch {
     FreeSlot* list;

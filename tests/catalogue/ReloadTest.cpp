@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "CCatalogue.h"
+#include "CUNCPath.h"
 #include "HeaderFile.h"
 #include "ReloadMatch.h"
 #include "TempDir.h"
@@ -176,8 +177,10 @@ TEST(ReloadTest, ARememberedFolderGivesItsNewHeadersAfterItsOtherClasses) {
   const std::string single = dir.Write("single.h", Class("CSingle"));
   CCatalogue catalogue;
   catalogue.BeginFolder(folder, CFolderDepth::kWithSubfolders);
-  ASSERT_TRUE(catalogue.AddFile(folder + "/b.h"));
-  ASSERT_TRUE(catalogue.AddFile(folder + "/sub/d.h"));
+  // Named as the folder's walk names them, with the platform's separator.
+  const std::string separator(1, kNativeSeparator);
+  ASSERT_TRUE(catalogue.AddFile(folder + separator + "b.h"));
+  ASSERT_TRUE(catalogue.AddFile(folder + separator + "sub" + separator + "d.h"));
   catalogue.EndFolder(true);
   ASSERT_TRUE(catalogue.AddFile(single));
 
@@ -226,7 +229,7 @@ TEST(ReloadTest, ACancelledFolderReadIsNotRemembered) {
   dir.Write("project/a.h", Class("CA"));
   CCatalogue catalogue;
   catalogue.BeginFolder(folder, CFolderDepth::kFolderOnly);
-  ASSERT_TRUE(catalogue.AddFile(folder + "/a.h"));
+  ASSERT_TRUE(catalogue.AddFile(folder + kNativeSeparator + "a.h"));
   catalogue.EndFolder(false);
   dir.Write("project/b.h", Class("CB"));
   EXPECT_EQ(catalogue.Reload().newHeaders, 0u);

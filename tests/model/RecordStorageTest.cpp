@@ -57,7 +57,7 @@ TEST(RecordStorageTest, SlotsFreedByAnotherThreadServeTheThreadThatMakesRecords)
   EXPECT_EQ(std::adjacent_find(second.begin(), second.end()), second.end()) << "a slot was handed out twice";
 }
 
-// A thread that ends leaves all its free slots, however few, to the threads after it.
+// A thread that ends, releasing its slots, leaves all of them, however few, to the threads after it.
 TEST(RecordStorageTest, SlotsFreedOnAThreadThatEndsServeOtherThreads) {
   struct Tiny {
     char bytes[32];
@@ -67,6 +67,7 @@ TEST(RecordStorageTest, SlotsFreedOnAThreadThatEndsServeOtherThreads) {
   std::thread maker([&first] {
     for (std::size_t i = 0; i < kCount; ++i) first.push_back(CRecordPool<Tiny>::Allocate());
     for (void* slot : first) CRecordPool<Tiny>::Free(slot);
+    CRecordPool<Tiny>::ReleaseThreadSlots();
   });
   maker.join();
   std::vector<void*> second;

@@ -229,5 +229,17 @@ TEST_F(FolderReadTest, AGivenHeaderSourceServesEveryRead) {
                                                       {"/elsewhere/d.h", 1}}));
 }
 
+TEST_F(FolderReadTest, ATreeReadAgainAfterDeleteAllReadsTheSameClasses) {
+  // Records made on the read-ahead thread are freed here and made again by the next read's thread.
+  dir.Write("tree/point.h", "class CPoint3\n{\n\tint m_x;\n};\n");
+  dir.Write("tree/deeper/shape.h", "class CShape\n{\n\tCString m_strName;\n};\n");
+  for (int read = 0; read < 4; ++read) {
+    ReadFolder(dir / "tree", kCommandClassAddDirectoryTree);
+    EXPECT_EQ(host.shownRows, (std::vector<std::string>{"CPoint3", "CShape"})) << "read " << read;
+    shell.RunCommand(kCommandClassDeleteAll);
+    EXPECT_TRUE(host.shownRows.empty());
+  }
+}
+
 }  // namespace
 }  // namespace varnwick
