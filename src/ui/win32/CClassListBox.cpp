@@ -1,0 +1,79 @@
+#include "CClassListBox.h"
+
+#include "CMainShell.h"
+
+namespace varnwick {
+
+namespace {
+
+constexpr int kTextIndent = 2;
+constexpr char kNameFileGap[] = "  ";
+
+}  // namespace
+
+void CClassListBox::Show(const CMainShell& shell) {
+  SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(m_hWnd, LB_RESETCONTENT, 0, 0);
+  for (std::size_t row = 0; row < shell.ClassList().rows.size(); ++row)
+    SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shell.ClassAtRow(row).m_strName.c_str()));
+  SelectRow(shell.ClassList().selectedRow);
+  SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CClassListBox::InsertRow(const CMainShell& shell, std::size_t row) {
+  const int top = static_cast<int>(SendMessageA(m_hWnd, LB_GETTOPINDEX, 0, 0));
+  SendMessageA(m_hWnd, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(shell.ClassAtRow(row).m_strName.c_str()));
+  // While a read fills the list, the rows the user looks at must not slide away under the pointer.
+  if (top > 0 && static_cast<int>(row) < top) SendMessageA(m_hWnd, LB_SETTOPINDEX, top + 1, 0);
+}
+
+void CClassListBox::ShowRow(std::size_t row) {
+  RECT place{};
+  if (SendMessageA(m_hWnd, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&place)) != LB_ERR)
+    InvalidateRect(m_hWnd, &place, TRUE);
+}
+
+void CClassListBox::ShowSelection(const CMainShell& shell, bool bringIntoView) {
+  const int top = static_cast<int>(SendMessageA(m_hWnd, LB_GETTOPINDEX, 0, 0));
+  SelectRow(shell.ClassList().selectedRow);
+  if (!bringIntoView) SendMessageA(m_hWnd, LB_SETTOPINDEX, top, 0);
+}
+
+std::optional<std::size_t> CClassListBox::SelectedRow() const {
+  const LRESULT row = SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0);
+  if (row == LB_ERR) return std::nullopt;
+  return static_cast<std::size_t>(row);
+}
+
+void CClassListBox::SelectRow(std::optional<std::size_t> row) {
+  SendMessageA(m_hWnd, LB_SETCURSEL, row ? static_cast<WPARAM>(*row) : static_cast<WPARAM>(-1), 0);
+}
+
+void CClassListBox::DrawItem(const CMainShell& shell, const DRAWITEMSTRUCT& item) const {
+  if (static_cast<int>(item.itemID) < 0 || item.itemID >= shell.ClassList().rows.size()) {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+    return;
+  }
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  const CClassRowLabel label = shell.ClassRowLabel(item.itemID);
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  RECT room = item.rcItem;
+  room.left += kTextIndent;
+  const UINT format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+  DrawTextA(item.hDC, label.name.c_str(), -1, &room, format);
+  if (!label.fileName.empty()) {
+    const std::string shown = label.name + kNameFileGap;
+    SIZE nameSize{};
+    GetTextExtentPoint32A(item.hDC, shown.c_str(), static_cast<int>(shown.size()), &nameSize);
+    room.left += nameSize.cx;
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_GRAYTEXT));
+    if (room.left < room.right) DrawTextA(item.hDC, label.fileName.c_str(), -1, &room, format);
+  }
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+}  // namespace varnwick
