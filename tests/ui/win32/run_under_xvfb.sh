@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
-# Runs a command under a virtual X server of its own, for Windows programs under Wine that create
-# real windows: without a display Wine creates none. The command's exit status is the script's.
-# Usage: run_under_xvfb.sh COMMAND [ARGUMENT...]
+# Runs a Windows program that creates real windows under Wine, on a virtual X server of its own.
+# The program gets a Wine prefix of its own too, beside the shared one: the shared prefix's desktop
+# process belongs to whichever program started its Wine server first, perhaps without a display,
+# and Wine then creates no window for any program of that server. This prefix's server is started
+# here, on this display, and stopped at the end. The program's exit status is the script's.
+# Usage: run_under_xvfb.sh WINE PROGRAM [ARGUMENT...]   (WINEPREFIX names the shared prefix)
 set -euo pipefail
 case "${1:-}" in
   --help | -h) awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; exit 0 ;;
-  "") echo "run_under_xvfb.sh: no COMMAND given (see --help)" >&2; exit 2 ;;
+  "") echo "run_under_xvfb.sh: no WINE given (see --help)" >&2; exit 2 ;;
 esac
+[ $# -ge 2 ] || { echo "run_under_xvfb.sh: no PROGRAM given (see --help)" >&2; exit 2; }
+wine=$1
+shift
+wineserver=${wine%/*}/wineserver
 work=$(mktemp -d)
+export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}-windows
+mkdir -p "$WINEPREFIX"
 # Xvfb picks a free display and writes its number when it is ready.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 cleanup() {
+  "$wineserver" -k >/dev/null 2>&1 || true
   kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -19,6 +29,8 @@ trap cleanup EXIT
 for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "run_under_xvfb.sh: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(head -n 1 "$work/display")
+# The services the prefix starts outlive this script's output: they get no part of it.
+"$wine" wineboot --init </dev/null >/dev/null 2>&1
 status=0
-"$@" || status=$?
+"$wine" "$@" || status=$?
 exit "$status"
