@@ -31,6 +31,9 @@ for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$work/display")
 # The services the prefix starts outlive this script's output: they get no part of it.
 "$wine" wineboot --init </dev/null >/dev/null 2>&1
+# No window manager runs here: Wine places the windows itself, rather than wait two seconds for a
+# manager's answer whenever a window goes.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
 status=0
 "$wine" "$@" || status=$?
 exit "$status"
