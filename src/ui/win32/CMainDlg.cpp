@@ -100,6 +100,10 @@ void CMainDlg::OnInitDialog() {
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+  // The work area as the resource lays it out, before the menu bar takes its height from it.
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  m_baseClient = {client.right, client.bottom};
   SetMenu(Handle(), m_menus.TakeMenuBar());
   AttachControls();
   KeepLayoutBase();
@@ -135,16 +139,14 @@ void CMainDlg::AttachControls() {
   m_statusBar.Create(Handle());
 }
 
-// The window as the resource lays it out, and taller by the status line below it.
+// The window as the resource lays it out, with the menu bar above and the status line below.
 void CMainDlg::KeepLayoutBase() {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  m_baseClient = {client.right, client.bottom};
   for (const CAnchor& anchor : kAnchors) m_layoutBase.push_back({anchor.id, ChildRect(Item(anchor.id))});
   m_layoutBase.push_back({IDC_WEB_LINK, ChildRect(Item(IDC_WEB_LINK))});
-  RECT window{};
-  GetWindowRect(Handle(), &window);
-  m_minimumSize = {window.right - window.left, window.bottom - window.top + m_statusBar.Height()};
+  RECT window{0, 0, m_baseClient.cx, m_baseClient.cy + m_statusBar.Height()};
+  AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)), TRUE,
+                     static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
+  m_minimumSize = {window.right - window.left, window.bottom - window.top};
   SetWindowPos(Handle(), nullptr, 0, 0, m_minimumSize.cx, m_minimumSize.cy, SWP_NOMOVE | SWP_NOZORDER);
 }
 

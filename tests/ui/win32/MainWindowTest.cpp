@@ -249,6 +249,11 @@ TEST_F(MainWindowTest, CheckBoxAndItsCommandStayInStep) {
 
 TEST_F(MainWindowTest, WindowGrowsWithItsControlsAndComesBackWhereItWasLeft) {
   Open();
+  RECT list{};
+  GetWindowRect(Item(IDC_CLASS_LIST), &list);
+  RECT status{};
+  GetWindowRect(m_window->StatusBar().Handle(), &status);
+  EXPECT_GE(status.top, list.bottom) << "the status line stands below the class list";
   RECT grid{};
   GetWindowRect(Item(IDC_MEMBER_GRID), &grid);
   RECT quit{};
