@@ -35,7 +35,7 @@ void MainWindowTest::TearDown() {
 }
 
 void MainWindowTest::Open(std::vector<std::string> startupFiles) {
-  m_window = std::make_unique<CMainDlg>(std::move(startupFiles), m_dialogs, SteadyClock(), m_settings);
+  m_window = std::make_unique<CMainDlg>(std::move(startupFiles), m_dialogs, m_clock, m_settings);
   m_window->OnClosed([this] { m_bClosed = true; });
   // Without its window a test can only fail, and messages to a null window would reach no one.
   if (m_window->Create() == nullptr) throw std::runtime_error("the main window was not created");

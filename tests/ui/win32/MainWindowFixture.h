@@ -49,6 +49,7 @@ class MainWindowTest : public ::testing::Test {
 
   std::shared_ptr<CFakeDialogs> m_dialogs = std::make_shared<CFakeDialogs>();
   std::shared_ptr<CMemorySettings> m_settings = std::make_shared<CMemorySettings>();
+  CShellClock m_clock = SteadyClock();
   std::unique_ptr<CMainDlg> m_window;
   bool m_bClosed = false;
   WindowsTempDir m_temp{true};

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include "Generation.h"
 #include "MainWindowFixture.h"
@@ -204,6 +205,36 @@ TEST_F(MainWindowTest, DroppedHeadersAndFoldersAreRead) {
   EXPECT_EQ(ClassRows(), (std::vector<std::string>{"CPoint3", "CShape"}));
 }
 
+TEST_F(MainWindowTest, FolderReadShowsProgressLetsCancelThroughAndHoldsBackOtherInput) {
+  for (int header = 0; header < 20; ++header)
+    m_temp.Write("shape" + std::to_string(header) + ".h",
+                 std::string(kShapeHeader).replace(6, 6, "CShape" + std::to_string(header)));
+  // A second passes between any two looks at the clock: progress shows at once, and every header
+  // is followed by a refresh. Once the progress shows, the user presses Cancel.
+  bool progressSeen = false;
+  m_clock = [this, &progressSeen, now = std::chrono::milliseconds(0)]() mutable {
+    if (m_window && m_window->StatusBar().ShowsProgress() && !progressSeen) {
+      progressSeen = true;
+      EXPECT_TRUE(IsWindowVisible(m_window->StatusBar().CancelButton()));
+      PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(IDC_READ_CANCEL, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(m_window->StatusBar().CancelButton()));
+    }
+    return now += std::chrono::seconds(1);
+  };
+  Open();
+  m_dialogs->folders = {m_temp.Path()};
+  const HWND cancel = m_window->StatusBar().CancelButton();
+  PostMessageA(Item(IDC_CLASS_FILTER), WM_KEYDOWN, 'X', 1);
+  PostMessageA(Item(IDC_CLASS_FILTER), WM_CHAR, 'x', 1);
+  Command(kCommandClassAddDirectory);
+  EXPECT_TRUE(progressSeen);
+  EXPECT_FALSE(m_window->StatusBar().ShowsProgress());
+  EXPECT_FALSE(IsWindowVisible(cancel));
+  EXPECT_LT(ClassRows().size(), 20u);
+  EXPECT_EQ(m_window->StatusBar().PartText(0).rfind("Cancelled: ", 0), 0u) << m_window->StatusBar().PartText(0);
+  EXPECT_EQ(DialogItemText(Window(), IDC_CLASS_FILTER), "") << "typing waits out the read";
+}
+
 TEST_F(MainWindowTest, EveryGenerateCommandShowsTheShellsTextAndCopyPutsItsBytesOnTheClipboard) {
   Open({m_temp.Write("point.h", kPointHeader)});
   GridMouse(WM_LBUTTONDOWN, GridPoint(3, 5));
@@ -226,6 +257,8 @@ TEST_F(MainWindowTest, EnterAsksBeforeClosingAWindowWithClassesAndQuitDoesNot) {
   Open({m_temp.Write("point.h", kPointHeader)});
   Key(Item(IDC_CLASS_LIST), VK_RETURN);
   EXPECT_EQ(m_dialogs->questions, std::vector<std::string>{std::string(kQuitQuestion)});
+  Key(Item(IDC_MEMBER_LIST), VK_ESCAPE);
+  EXPECT_EQ(m_dialogs->questions.size(), 2u);
   EXPECT_FALSE(m_bClosed);
   m_dialogs->answer = true;
   Key(Item(IDC_MEMBER_GRID), VK_RETURN);
@@ -235,7 +268,7 @@ TEST_F(MainWindowTest, EnterAsksBeforeClosingAWindowWithClassesAndQuitDoesNot) {
   Open({m_temp.Write("point.h", kPointHeader)});
   SendMessageA(Item(IDOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(m_bClosed);
-  EXPECT_EQ(m_dialogs->questions.size(), 2u) << "Quit asks nothing";
+  EXPECT_EQ(m_dialogs->questions.size(), 3u) << "Quit asks nothing";
 }
 
 TEST_F(MainWindowTest, CheckBoxAndItsCommandStayInStep) {
