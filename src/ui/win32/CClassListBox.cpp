@@ -8,8 +8,76 @@ namespace {
 
 constexpr int kTextIndent = 2;
 constexpr char kNameFileGap[] = "  ";
+constexpr int kToolTipWidth = 800;
 
 }  // namespace
+
+CClassListBox::~CClassListBox() {
+  if (m_hWnd != nullptr && IsWindow(m_hWnd)) RemoveWindowSubclass(m_hWnd, WindowProc, 0);
+  if (m_hToolTip != nullptr) DestroyWindow(m_hToolTip);
+}
+
+void CClassListBox::Attach(HWND list, const CMainShell& shell) {
+  m_hWnd = list;
+  m_shell = &shell;
+  SetWindowSubclass(list, WindowProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  CreateToolTip();
+}
+
+void CClassListBox::CreateToolTip() {
+  m_hToolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
+                               0, 0, GetParent(m_hWnd), nullptr, GetModuleHandleA(nullptr), nullptr);
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(m_hWnd);
+  tool.uId = reinterpret_cast<UINT_PTR>(m_hWnd);
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
+  SendMessageA(m_hToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(m_hToolTip, TTM_SETMAXTIPWIDTH, 0, kToolTipWidth);  // so that its lines break where the text does
+}
+
+int CClassListBox::TextWidth(const std::string& text) const {
+  HDC dc = GetDC(m_hWnd);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(m_hWnd, dc);
+  return size.cx;
+}
+
+std::string CClassListBox::ToolTipText(std::size_t row) const {
+  if (m_shell == nullptr || row >= m_shell->ClassList().rows.size()) return {};
+  const CClassRowLabel label = m_shell->ClassRowLabel(row);
+  const std::string text = label.fileName.empty() ? label.name : label.name + kNameFileGap + label.fileName;
+  RECT client{};
+  GetClientRect(m_hWnd, &client);
+  const bool cut = kTextIndent + TextWidth(text) > client.right;
+  return cut ? text + "\n" + label.path : label.path;
+}
+
+void CClassListBox::OnToolTipText(NMTTDISPINFOA& request) {
+  m_strToolTip = m_nHoverRow >= 0 ? ToolTipText(static_cast<std::size_t>(m_nHoverRow)) : std::string();
+  request.lpszText = m_strToolTip.data();
+}
+
+// Another row under the pointer: the tooltip goes, to come back with that row's text.
+void CClassListBox::OnMouseMove(POINT point) {
+  const LRESULT hit = SendMessageA(m_hWnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+  const int row = HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
+  if (row == m_nHoverRow) return;
+  m_nHoverRow = row;
+  SendMessageA(m_hToolTip, TTM_POP, 0, 0);
+  SendMessageA(m_hToolTip, TTM_ACTIVATE, row >= 0, 0);
+}
+
+LRESULT CALLBACK CClassListBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self) {
+  if (message == WM_MOUSEMOVE)
+    reinterpret_cast<CClassListBox*>(self)->OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+  return DefSubclassProc(window, message, wParam, lParam);
+}
 
 void CClassListBox::Show(const CMainShell& shell) {
   SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);

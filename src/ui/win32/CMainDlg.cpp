@@ -121,7 +121,7 @@ void CMainDlg::AddAboutToSystemMenu() {
 }
 
 void CMainDlg::AttachControls() {
-  m_classList.Attach(Item(IDC_CLASS_LIST));
+  m_classList.Attach(Item(IDC_CLASS_LIST), *m_shell);
   m_memberIcons = LoadMemberIcons();
   m_grid.Attach(Item(IDC_MEMBER_GRID), m_memberIcons);
   m_grid.InsertColumns("Class", "Member");
@@ -267,9 +267,7 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
       result = TRUE;
       return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_NOTIFY:
-      if (reinterpret_cast<const NMHDR*>(lParam)->idFrom != IDC_MEMBER_GRID) return false;
-      m_grid.OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-      return true;
+      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lParam) != m_link.Handle() || m_link.Handle() == nullptr) return false;
       result = reinterpret_cast<INT_PTR>(m_link.Colour(reinterpret_cast<HDC>(wParam)));
@@ -296,6 +294,18 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
     default:
       return false;
   }
+}
+
+bool CMainDlg::OnNotify(NMHDR& header) {
+  if (header.hwndFrom == m_grid.Handle()) {
+    m_grid.OnNotify(header);
+    return true;
+  }
+  if (header.hwndFrom == m_classList.ToolTip() && header.code == TTN_GETDISPINFOA) {
+    m_classList.OnToolTipText(reinterpret_cast<NMTTDISPINFOA&>(header));
+    return true;
+  }
+  return false;
 }
 
 bool CMainDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {

@@ -44,6 +44,7 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   const CMainShell& Shell() const { return *m_shell; }
   const CMainStatusBar& StatusBar() const { return m_statusBar; }
   const CMemberGridCtrl& Grid() const { return m_grid; }
+  const CClassListBox& ClassList() const { return m_classList; }
   HMENU ContextMenu() const { return m_menus.ContextMenu(); }
   // Where Shift+F10 and the context-menu key open the context menu, in screen coordinates.
   POINT KeyboardMenuPoint() const;
@@ -58,6 +59,7 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   void AttachControls();
   void AddAboutToSystemMenu();
   void OnControlCommand(int id, int code);
+  bool OnNotify(NMHDR& header);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   bool OnMeasureItem(MEASUREITEMSTRUCT& item);
   bool OnKeyDown(const MSG& message);

@@ -59,6 +59,26 @@ TEST_F(MainWindowTest, StartupHeaderWithoutClassesIsToldOnceTheWindowShows) {
   EXPECT_EQ(GetFocus(), Item(IDC_CLASS_FILTER));
 }
 
+TEST_F(MainWindowTest, ClassRowTooltipNamesTheHeaderAndTheWholeTextOfACutRow) {
+  const std::string longName = "CAVeryLongClassNameThatTheNarrowClassListCannotShowWhole";
+  const std::string longHeader =
+      m_temp.Write("long.h", "class " + longName + " : public CObject\r\n{\r\n\tint m_n;\r\n};\r\n");
+  const std::string shape = m_temp.Write("shape.h", kShapeHeader);
+  Open({longHeader, shape});
+  ASSERT_EQ(ClassRows(), (std::vector<std::string>{longName, "CShape"}));
+  EXPECT_EQ(m_window->ClassList().ToolTipText(0), longName + "\n" + longHeader);
+  EXPECT_EQ(m_window->ClassList().ToolTipText(1), shape);
+
+  RECT second{};
+  SendMessageA(Item(IDC_CLASS_LIST), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  SendMessageA(Item(IDC_CLASS_LIST), WM_MOUSEMOVE, 0, MAKELPARAM(second.left + 3, second.top + 3));
+  NMTTDISPINFOA request{};
+  request.hdr = {m_window->ClassList().ToolTip(), 0, static_cast<UINT>(TTN_GETDISPINFOA)};
+  SendMessageA(Window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+  ASSERT_NE(request.lpszText, nullptr);
+  EXPECT_EQ(std::string(request.lpszText), shape);
+}
+
 TEST_F(MainWindowTest, GridClicksToggleOnTheCheckStripAndSelectOnTheText) {
   Open({m_temp.Write("point.h", kPointHeader)});
   const std::vector<int> before = GridStates();
