@@ -104,6 +104,7 @@ void CMainDlg::OnInitDialog() {
   RECT client{};
   GetClientRect(Handle(), &client);
   m_baseClient = {client.right, client.bottom};
+  m_nDpi = static_cast<int>(GetDpiForWindow(Handle()));
   SetMenu(Handle(), m_menus.TakeMenuBar());
   AttachControls();
   KeepLayoutBase();
@@ -148,6 +149,24 @@ void CMainDlg::KeepLayoutBase() {
                      static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
   m_minimumSize = {window.right - window.left, window.bottom - window.top};
   SetWindowPos(Handle(), nullptr, 0, 0, m_minimumSize.cx, m_minimumSize.cy, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+// On a screen of another density the controls stand where the resource puts them at that density.
+void CMainDlg::OnDpiChanged(int dpi, const RECT& suggested) {
+  auto scale = [&](LONG& value) { value = MulDiv(value, dpi, m_nDpi); };
+  for (CPlacedControl& control : m_layoutBase) {
+    scale(control.base.left);
+    scale(control.base.top);
+    scale(control.base.right);
+    scale(control.base.bottom);
+  }
+  scale(m_baseClient.cx);
+  scale(m_baseClient.cy);
+  scale(m_minimumSize.cx);
+  scale(m_minimumSize.cy);
+  m_nDpi = dpi;
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMainDlg::LayOut(int width, int height) {
@@ -279,12 +298,9 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
       if (m_minimumSize.cx == 0) return false;
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {m_minimumSize.cx, m_minimumSize.cy};
       return true;
-    case WM_DPICHANGED: {
-      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return true;
-    }
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return true;

@@ -73,6 +73,7 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   // Every control keeps its distance to the edges it stands by; the lists and the grid grow.
   void KeepLayoutBase();
   void LayOut(int width, int height);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void RestorePlacement();
   void KeepPlacement();
 
@@ -120,6 +121,7 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   CMainStatusBar m_statusBar;
   std::vector<CPlacedControl> m_layoutBase;
   SIZE m_baseClient{};   // the work area above the status line, as the resource lays it out
+  int m_nDpi = USER_DEFAULT_SCREEN_DPI;  // of the screen the layout's pixels are for
   SIZE m_minimumSize{};  // the window at its resource size: it grows, never shrinks below
   std::function<void()> m_closed;
 };

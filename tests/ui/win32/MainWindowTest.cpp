@@ -323,6 +323,17 @@ TEST_F(MainWindowTest, WindowGrowsWithItsControlsAndComesBackWhereItWasLeft) {
   EXPECT_EQ(movedQuit.right - quit.right - (movedQuit.left - quit.left), 0) << "Quit keeps its size";
   EXPECT_EQ(movedQuit.right - movedQuit.left, quit.right - quit.left);
 
+  // Moved to a screen of twice the density, the work area keeps its proportions.
+  RECT doubled{40, 30, 40 + 2 * (window.right - window.left) + 400, 30 + 2 * (window.bottom - window.top) + 200};
+  SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(2 * GetDpiForWindow(Window()), 2 * GetDpiForWindow(Window())),
+               reinterpret_cast<LPARAM>(&doubled));
+  RECT doubledQuit{};
+  GetWindowRect(Item(IDOK), &doubledQuit);
+  EXPECT_EQ(doubledQuit.right - doubledQuit.left, 2 * (quit.right - quit.left));
+  SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(GetDpiForWindow(Window()), GetDpiForWindow(Window())),
+               reinterpret_cast<LPARAM>(&window));
+  MoveWindow(Window(), 40, 30, window.right - window.left + 200, window.bottom - window.top + 100, TRUE);
+
   SendMessageA(Item(IDOK), BM_CLICK, 0, 0);
   Open();
   RECT reopened{};
