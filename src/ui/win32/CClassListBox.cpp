@@ -80,6 +80,7 @@ LRESULT CALLBACK CClassListBox::WindowProc(HWND window, UINT message, WPARAM wPa
 }
 
 void CClassListBox::Show(const CMainShell& shell) {
+  m_bPaintingHeld = false;
   SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
   SendMessageA(m_hWnd, LB_RESETCONTENT, 0, 0);
   for (std::size_t row = 0; row < shell.ClassList().rows.size(); ++row)
@@ -90,10 +91,19 @@ void CClassListBox::Show(const CMainShell& shell) {
 }
 
 void CClassListBox::InsertRow(const CMainShell& shell, std::size_t row) {
+  if (!m_bPaintingHeld) SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
+  m_bPaintingHeld = true;
   const int top = static_cast<int>(SendMessageA(m_hWnd, LB_GETTOPINDEX, 0, 0));
   SendMessageA(m_hWnd, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(shell.ClassAtRow(row).m_strName.c_str()));
   // While a read fills the list, the rows the user looks at must not slide away under the pointer.
   if (top > 0 && static_cast<int>(row) < top) SendMessageA(m_hWnd, LB_SETTOPINDEX, top + 1, 0);
+}
+
+void CClassListBox::ResumePainting() {
+  if (!m_bPaintingHeld) return;
+  m_bPaintingHeld = false;
+  SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void CClassListBox::ShowRow(std::size_t row) {
@@ -103,6 +113,7 @@ void CClassListBox::ShowRow(std::size_t row) {
 }
 
 void CClassListBox::ShowSelection(const CMainShell& shell, bool bringIntoView) {
+  if (bringIntoView) ResumePainting();  // the read is over
   const int top = static_cast<int>(SendMessageA(m_hWnd, LB_GETTOPINDEX, 0, 0));
   SelectRow(shell.ClassList().selectedRow);
   if (!bringIntoView) SendMessageA(m_hWnd, LB_SETTOPINDEX, top, 0);

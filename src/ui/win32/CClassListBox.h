@@ -30,7 +30,10 @@ class CClassListBox {
   void OnToolTipText(NMTTDISPINFOA& request);
 
   void Show(const CMainShell& shell);
+  // During a folder read: rows come in thousands, and a list box that repaints its scroll bar after
+  // each of them takes minutes. The list is painted at the refreshes instead (ResumePainting).
   void InsertRow(const CMainShell& shell, std::size_t row);
+  void ResumePainting();
   void ShowRow(std::size_t row);
   void ShowSelection(const CMainShell& shell, bool bringIntoView);
   std::optional<std::size_t> SelectedRow() const;
@@ -50,6 +53,7 @@ class CClassListBox {
   HWND m_hToolTip = nullptr;
   const CMainShell* m_shell = nullptr;
   int m_nHoverRow = -1;
+  bool m_bPaintingHeld = false;
   std::string m_strToolTip;  // the text the tooltip shows, kept while it shows
 };
 

@@ -441,6 +441,7 @@ void CMainDlg::HideProgress() { m_statusBar.HideProgress(); }
 
 // Paints what changed and lets Cancel through; every other input waits for the read's end.
 void CMainDlg::Refresh() {
+  m_classList.ResumePainting();
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

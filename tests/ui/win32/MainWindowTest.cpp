@@ -251,6 +251,7 @@ TEST_F(MainWindowTest, FolderReadShowsProgressLetsCancelThroughAndHoldsBackOther
   EXPECT_FALSE(m_window->StatusBar().ShowsProgress());
   EXPECT_FALSE(IsWindowVisible(cancel));
   EXPECT_LT(ClassRows().size(), 20u);
+  EXPECT_TRUE(IsWindowVisible(Item(IDC_CLASS_LIST))) << "the list paints again once the read is over";
   EXPECT_EQ(m_window->StatusBar().PartText(0).rfind("Cancelled: ", 0), 0u) << m_window->StatusBar().PartText(0);
   EXPECT_EQ(DialogItemText(Window(), IDC_CLASS_FILTER), "") << "typing waits out the read";
 }
