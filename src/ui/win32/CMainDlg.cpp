@@ -365,7 +365,7 @@ POINT CMainDlg::KeyboardMenuPoint() const {
 void CMainDlg::OpenContextMenu(POINT screenPoint) {
   if (!m_shell->TakesCommands()) return;
   const int command = m_dialogs->PopupMenu(Handle(), m_menus.ContextMenu(), screenPoint);
-  if (command != 0 && command != kCommandGenerateHeading) m_shell->RunCommand(command);
+  if (command != 0) m_shell->RunCommand(command);
 }
 
 bool CMainDlg::PreTranslateMessage(MSG& message) {
