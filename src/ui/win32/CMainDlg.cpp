@@ -184,12 +184,15 @@ void CMainDlg::LayOut(int width, int height) {
     moves = DeferWindowPos(moves, Item(anchor.id), nullptr, left, top, right - left, bottom - top,
                            SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  // The link keeps the width of its text, its right edge where the resource puts it.
+  // The link keeps the width of its text, its right edge where the resource puts it, but leaves
+  // the check box beside it alone: a longer text scrolls within it.
   const RECT& link = m_layoutBase.back().base;
   const RECT now = ChildRect(m_link.Handle());
-  const int linkWidth = now.right - now.left;
-  moves = DeferWindowPos(moves, m_link.Handle(), nullptr, link.right + dx - linkWidth, link.top + dy, linkWidth,
-                         link.bottom - link.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const int right = link.right + dx;
+  const int checkBoxRight = m_layoutBase[std::size(kAnchors) - 1].base.right + static_cast<int>(kListShare * dx);
+  const int left = std::max(right - static_cast<int>(now.right - now.left), checkBoxRight);
+  moves = DeferWindowPos(moves, m_link.Handle(), nullptr, left, link.top + dy, right - left, link.bottom - link.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
   EndDeferWindowPos(moves);
   m_grid.ShareWidth();
   m_statusBar.Place(width, height);

@@ -138,6 +138,10 @@ TEST_F(MainWindowTest, ContextMenuOpensFiveInsideTheClientAreaFromShiftF10AndAtT
   SendMessageA(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Item(IDC_CLASS_LIST)), MAKELPARAM(321, 234));
   EXPECT_EQ(m_dialogs->popupPoint->x, 321);
   EXPECT_EQ(m_dialogs->popupPoint->y, 234);
+  // The context-menu key in a control: the control hands the request on to the window.
+  SendMessageA(Item(IDC_MEMBER_GRID), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Item(IDC_MEMBER_GRID)), -1);
+  EXPECT_EQ(m_dialogs->popupPoint->x, corner.x);
+  EXPECT_EQ(m_dialogs->popupPoint->y, corner.y);
 }
 
 TEST_F(MainWindowTest, MenuBarAndSystemMenuCarryTheShellsEntries) {
@@ -323,6 +327,11 @@ TEST_F(MainWindowTest, WindowGrowsWithItsControlsAndComesBackWhereItWasLeft) {
   EXPECT_GT(grownGrid.bottom - grownGrid.top, grid.bottom - grid.top);
   EXPECT_EQ(movedQuit.right - quit.right - (movedQuit.left - quit.left), 0) << "Quit keeps its size";
   EXPECT_EQ(movedQuit.right - movedQuit.left, quit.right - quit.left);
+  RECT check{};
+  GetWindowRect(Item(IDC_CHECK_PTR_LIST), &check);
+  RECT link{};
+  GetWindowRect(Item(IDC_WEB_LINK), &link);
+  EXPECT_GE(link.left, check.right) << "the link leaves the check box alone";
 
   // Moved to a screen of twice the density, the work area keeps its proportions.
   RECT doubled{40, 30, 40 + 2 * (window.right - window.left) + 400, 30 + 2 * (window.bottom - window.top) + 200};
@@ -341,6 +350,29 @@ TEST_F(MainWindowTest, WindowGrowsWithItsControlsAndComesBackWhereItWasLeft) {
   GetWindowRect(Window(), &reopened);
   EXPECT_EQ(reopened.left, 40);
   EXPECT_EQ(reopened.right - reopened.left, window.right - window.left + 200);
+}
+
+}  // namespace varnwick::test
+
+namespace varnwick::test {
+
+// Crashes under Wine on the second or third read (a record's slot handed out while a record lives
+// in it: the record pool's free list ends in a vtable's address). The shell alone, over a fake
+// host, crashes the same way on these two headers, so the fault lies below the window. Disabled
+// until the record pool's lists are looked into in the MinGW build; run it with
+// --gtest_also_run_disabled_tests.
+TEST_F(MainWindowTest, DISABLED_TreeReadAgainAfterDeleteAll) {
+  m_temp.Write("point.h", kPointHeader);
+  m_temp.Folder("deeper");
+  m_temp.Write("deeper\\shape.h", kShapeHeader);
+  Open();
+  m_dialogs->answer = true;
+  for (int read = 0; read < 3; ++read) {
+    m_dialogs->folders = {m_temp.Path()};
+    Command(kCommandClassAddDirectoryTree);
+    EXPECT_EQ(ClassRows(), (std::vector<std::string>{"CPoint3", "CShape"}));
+    Command(kCommandClassDeleteAll);
+  }
 }
 
 }  // namespace varnwick::test
