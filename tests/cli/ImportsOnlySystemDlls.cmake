@@ -11,7 +11,7 @@ if(NOT dlls)
   message(FATAL_ERROR "no imported DLL found in ${PROGRAM}")
 endif()
 set(system kernel32.dll msvcrt.dll ucrtbase.dll user32.dll advapi32.dll shell32.dll ole32.dll ws2_32.dll
-           ntdll.dll bcrypt.dll)
+           ntdll.dll bcrypt.dll gdi32.dll comctl32.dll comdlg32.dll)
 foreach(dll IN LISTS dlls)
   string(TOLOWER "${dll}" name)
   if(NOT name IN_LIST system AND NOT name MATCHES "^api-ms-win-")

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Runs a Windows program that creates real windows under Wine, on a virtual X server of its own.
+# The program gets a Wine prefix of its own too, beside the shared one: the shared prefix's desktop
+# process belongs to whichever program started its Wine server first, perhaps without a display,
+# and Wine then creates no window for any program of that server. This prefix's server is started
+# here, on this display, and stopped at the end. The program's exit status is the script's.
+# With --each-test, PROGRAM is a GoogleTest program whose test cases each run in a process of
+# their own, so that what one case leaves in the process cannot fail another.
+# Usage: run_under_xvfb.sh [--each-test] WINE PROGRAM [ARGUMENT...]
+#        (WINEPREFIX names the shared prefix)
+set -euo pipefail
+case "${1:-}" in
+  --help | -h) awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; exit 0 ;;
+  "") echo "run_under_xvfb.sh: no WINE given (see --help)" >&2; exit 2 ;;
+esac
+each_test=false
+if [ "$1" = --each-test ]; then
+  each_test=true
+  shift
+fi
+[ $# -ge 2 ] || { echo "run_under_xvfb.sh: no PROGRAM given (see --help)" >&2; exit 2; }
+wine=$1
+shift
+wineserver=${wine%/*}/wineserver
+work=$(mktemp -d)
+export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}-windows
+# A crash ends the program at once, rather than wait in Wine's debugger until the test times out.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winedbg.exe=d"
+mkdir -p "$WINEPREFIX"
+# Xvfb picks a free display and writes its number when it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+cleanup() {
+  "$wineserver" -k >/dev/null 2>&1 || true
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "run_under_xvfb.sh: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
+# The services the prefix starts outlive this script's output: they get no part of it.
+"$wine" wineboot --init </dev/null >/dev/null 2>&1
+# No window manager runs here: Wine places the windows itself, rather than wait two seconds for a
+# manager's answer whenever a window goes.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+status=0
+if ! $each_test; then
+  "$wine" "$@" || status=$?
+  exit "$status"
+fi
+# "Suite." lines, then "  Case" lines under each; disabled cases are left out, as GoogleTest does.
+cases=$("$wine" "$@" --gtest_list_tests | tr -d '\r' | awk '
+  /^[^ ]/ { suite = $1; next }
+  /^  / && suite !~ /^DISABLED_/ && $1 !~ /^DISABLED_/ { print suite $1 }')
+[ -n "$cases" ] || { echo "run_under_xvfb.sh: no test cases listed" >&2; exit 1; }
+for name in $cases; do
+  "$wine" "$@" --gtest_filter="$name" --gtest_brief=1 || { echo "FAILED: $name"; status=1; }
+done
+exit "$status"
