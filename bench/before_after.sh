@@ -10,7 +10,9 @@
 # command-line tool and benchmarks are built (Release with debug information, like BUILD).
 # BUILD (default build) must already be built. Run on a quiet machine: the figures are wall times.
 set -euo pipefail
+script=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 cd "$(dirname "$0")/.."
+source bench/ScriptOptions.sh
 
 commit=1c1810ead28e7b67353ba57f33c17c5f79a314ce
 old=build-before
@@ -18,15 +20,7 @@ build=build
 tree=${TMPDIR:-/tmp}/varnwick-header-tree
 runs=5
 cold=false
-usage() { awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; }
-fail() { echo "before_after.sh: $1 (see --help)" >&2; exit 2; }
-for arg in "$@"; do
-  case $arg in
-    --help | -h) usage; exit 0 ;;
-    --) break ;;
-    --*) fail "unknown option $arg" ;;
-  esac
-done
+take_long_options "$@"
 while getopts ":c:o:b:t:r:C" option; do
   case $option in
     c) commit=$OPTARG ;;

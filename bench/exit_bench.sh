@@ -8,20 +8,14 @@
 #
 # BUILD may be build-asan too; the tree itself is always made by the default build's generator.
 set -euo pipefail
+script=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 cd "$(dirname "$0")/.."
+source bench/ScriptOptions.sh
 
 build=build
 headers=9000
 runs=3
-usage() { awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; }
-fail() { echo "exit_bench.sh: $1 (see --help)" >&2; exit 2; }
-for arg in "$@"; do
-  case $arg in
-    --help | -h) usage; exit 0 ;;
-    --) break ;;
-    --*) fail "unknown option $arg" ;;
-  esac
-done
+take_long_options "$@"
 while getopts ":b:n:r:" option; do
   case $option in
     b) build=$OPTARG ;;

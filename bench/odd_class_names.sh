@@ -8,20 +8,14 @@
 # Without -t the tree is made by BUILD's varnwick-bench-make-tree --odd-heads in a temporary
 # folder (9,000 headers and about 180 with such heads) and removed at the end. -l lists the names.
 set -euo pipefail
+script=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 cd "$(dirname "$0")/.."
+source bench/ScriptOptions.sh
 
-usage() { awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; }
 build=build
 tree=
 list=false
-fail() { echo "odd_class_names.sh: $1 (see --help)" >&2; exit 2; }
-for arg in "$@"; do
-  case $arg in
-    --help | -h) usage; exit 0 ;;
-    --) break ;;
-    --*) fail "unknown option $arg" ;;
-  esac
-done
+take_long_options "$@"
 while getopts ":b:t:l" option; do
   case $option in
     b) build=$OPTARG ;;

@@ -14,22 +14,16 @@
 # Each -c adds a command-line tool to time beside the build's own (e.g. an older build, to put
 # before and after side by side); without one only BUILD/bin/varnwick-cli is timed.
 set -euo pipefail
+script=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 cd "$(dirname "$0")/.."
+source bench/ScriptOptions.sh
 
 build=build
 tree=${TMPDIR:-/tmp}/varnwick-header-tree
 runs=5
 clis=()
 cold=false
-usage() { awk 'NR > 1 { if (!sub(/^# ?/, "")) exit; print }' "$0"; }
-fail() { echo "tree_bench.sh: $1 (see --help)" >&2; exit 2; }
-for arg in "$@"; do
-  case $arg in
-    --help | -h) usage; exit 0 ;;
-    --) break ;;
-    --*) fail "unknown option $arg" ;;
-  esac
-done
+take_long_options "$@"
 while getopts ":b:t:r:c:C" option; do
   case $option in
     b) build=$OPTARG ;;
