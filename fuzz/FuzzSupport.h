@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnwick::fuzz {
 
@@ -18,6 +19,30 @@ inline void Require(bool condition, const char* what) {
   if (condition) return;
   std::fprintf(stderr, "property failed: %s\n", what);
   std::abort();
+}
+
+// An input read as files and a script of commands: up to `maxFiles` parts ended by zero bytes,
+// then the script, cut to `maxScript` bytes. An input without a zero byte is the only file, run
+// with `defaultScript`.
+struct CFuzzScript {
+  std::vector<std::string_view> files;
+  std::string_view commands;
+};
+
+inline CFuzzScript ReadFuzzScript(std::string_view input, std::size_t maxFiles, std::string_view defaultScript,
+                                  std::size_t maxScript) {
+  std::vector<std::string_view> parts;
+  while (parts.size() < maxFiles) {
+    const std::size_t zero = input.find('\0');
+    if (zero == std::string_view::npos) break;
+    parts.push_back(input.substr(0, zero));
+    input.remove_prefix(zero + 1);
+  }
+  parts.push_back(input);
+  if (parts.size() == 1) return {parts, defaultScript};
+  const std::string_view commands = parts.back();
+  parts.pop_back();
+  return {parts, commands.substr(0, maxScript)};
 }
 
 // A folder of its own for one fuzz process, in memory where the system offers it, removed at exit.

@@ -37,24 +37,10 @@ constexpr std::size_t kHeaderFiles = 3;
 constexpr std::string_view kDefaultScript = "0150210";
 constexpr std::size_t kMaxCommands = 16;
 
-struct Script {
-  std::vector<std::string_view> files;
-  std::string_view commands;
-};
+using Script = fuzz::CFuzzScript;
 
 Script ReadScript(std::string_view input) {
-  std::vector<std::string_view> parts;
-  while (parts.size() < kFileNames.size()) {
-    const std::size_t zero = input.find('\0');
-    if (zero == std::string_view::npos) break;
-    parts.push_back(input.substr(0, zero));
-    input.remove_prefix(zero + 1);
-  }
-  parts.push_back(input);
-  if (parts.size() == 1) return {parts, kDefaultScript};
-  const std::string_view commands = parts.back();
-  parts.pop_back();
-  return {parts, commands.substr(0, kMaxCommands)};
+  return fuzz::ReadFuzzScript(input, kFileNames.size(), kDefaultScript, kMaxCommands);
 }
 
 // Name and file of every record, in catalogue order.

@@ -47,24 +47,10 @@ constexpr std::array<const char*, 4> kFileNames = {"A.h", "b.H", "sub/c.h", "d.t
 constexpr std::string_view kDefaultScript = "1" "80" "90" ":0" "5" "68" "5" "2" "71C" "3" ":3" "4";
 constexpr std::size_t kMaxScript = 64;  // bytes
 
-struct Script {
-  std::vector<std::string_view> files;
-  std::string_view commands;
-};
+using Script = fuzz::CFuzzScript;
 
 Script ReadScript(std::string_view input) {
-  std::vector<std::string_view> parts;
-  while (parts.size() < kFileNames.size()) {
-    const std::size_t zero = input.find('\0');
-    if (zero == std::string_view::npos) break;
-    parts.push_back(input.substr(0, zero));
-    input.remove_prefix(zero + 1);
-  }
-  parts.push_back(input);
-  if (parts.size() == 1) return {parts, kDefaultScript};
-  const std::string_view commands = parts.back();
-  parts.pop_back();
-  return {parts, commands.substr(0, kMaxScript)};
+  return fuzz::ReadFuzzScript(input, kFileNames.size(), kDefaultScript, kMaxScript);
 }
 
 // What the shell holds of the classes, by content: Reload makes new records of the same classes.
