@@ -9,8 +9,8 @@ source_dir=$1
 shift
 programs=()
 for program in "$@"; do [ -n "$program" ] && programs+=("$program"); done  # a program not built is ""
-scripts=(scripts/deps scripts/run scripts/test scripts/fuzz scripts/screenshots bench/before_after.sh
-         bench/exit_bench.sh bench/tree_bench.sh bench/odd_class_names.sh tests/ui/qt/desktop_exit_test.sh)
+scripts=(scripts/deps scripts/run scripts/test scripts/fuzz scripts/screenshots bench/before_after.sh bench/exit_bench.sh
+         bench/tree_bench.sh bench/odd_class_names.sh bench/windows_bench.sh tests/ui/qt/desktop_exit_test.sh)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
