@@ -12,12 +12,6 @@
 namespace varnwick {
 namespace {
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
-  return text;
-}
-
 std::string FileNameOf(std::string_view path) {
   const std::size_t separator = FindLastSeparator(path);
   return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
@@ -49,12 +43,16 @@ std::string CMainShell::LoadStartupFiles(const std::vector<std::string>& files) 
   }
   FillClassList();
   ShowSelectedClass();
-  m_startupMessage = JoinLines(messages);
-  return m_startupMessage;
+  m_startupProblems = StartupProblemsText(messages, files.size());
+  return JoinLines(messages);
 }
 
 void CMainShell::WindowShown() {
-  if (!m_startupMessage.empty()) Modal().ShowMessage(std::exchange(m_startupMessage, std::string()));
+  const CProblemsText problems = std::exchange(m_startupProblems, {});
+  if (!problems.details.empty())
+    Modal().ShowDetailedMessage(problems.summary, problems.details);
+  else if (!problems.summary.empty())
+    Modal().ShowMessage(problems.summary);
   m_host.PlaceFocus(FocusTarget());
   m_bModalShown = false;
 }
@@ -247,7 +245,7 @@ void CMainShell::OnClassReload() {
   ShowSelectedClass();
   ShowStatus(ReloadText(report));
   if (!report.problems.empty()) {
-    const CReloadProblemsText problems = ReloadProblemsText(report.problems);
+    const CProblemsText problems = ReloadProblemsText(report.problems);
     if (problems.details.empty())
       Modal().ShowMessage(problems.summary);
     else

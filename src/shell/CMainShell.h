@@ -15,6 +15,7 @@
 #include "CMemberRows.h"
 #include "CSettingsStore.h"
 #include "CShellHost.h"
+#include "MessageText.h"
 
 namespace varnwick {
 
@@ -157,7 +158,7 @@ class CMainShell {
   std::function<void()> m_cancelRead;  // while a folder read or Reload is under way
   bool m_bCloseAfterRead = false;
   bool m_bModalShown = false;
-  std::string m_startupMessage;  // told once the window shows
+  CProblemsText m_startupProblems;  // told once the window shows
 };
 
 }  // namespace varnwick

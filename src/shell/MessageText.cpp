@@ -91,10 +91,10 @@ std::string ReloadProgressText(std::size_t files) {
   return "Reading headers again: " + std::to_string(files) + " files read";
 }
 
-CReloadProblemsText ReloadProblemsText(const std::vector<CReloadProblem>& problems) {
+CProblemsText ReloadProblemsText(const std::vector<CReloadProblem>& problems) {
   if (problems.size() == 1)
     return {"Reload could not read " + problems.front().path + ": " + CauseClause(problems.front().cause) + ".", {}};
-  CReloadProblemsText text;
+  CProblemsText text;
   text.summary = "Reload could not read " + Counted(problems.size(), "header", "headers") + ":";
   for (const CReloadCause cause : kCauses) {
     std::size_t count = 0;
@@ -110,6 +110,20 @@ CReloadProblemsText ReloadProblemsText(const std::vector<CReloadProblem>& proble
                     WithThousands(count) + "):\n" + list;
   }
   return text;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
+CProblemsText StartupProblemsText(const std::vector<std::string>& lines, std::size_t files) {
+  constexpr std::size_t kLinesInTheBox = 10;
+  std::string joined = JoinLines(lines);
+  if (lines.size() <= kLinesInTheBox) return {joined, {}};
+  return {WithThousands(lines.size()) + " of the " + WithThousands(files) + " files given at start-up could not be read:",
+          joined};
 }
 
 std::string CouldNotOpenMessage(std::string_view target) { return "Could not open " + std::string(target); }

@@ -19,6 +19,8 @@ std::string NoClassInformationFor(std::string_view path);
 std::string FileTooLargeMessage(std::string_view path);
 // The same cause in the command-line tool's "PATH: REASON" lines.
 std::string FileTooLargeReason();
+// The lines joined by "\n".
+std::string JoinLines(const std::vector<std::string>& lines);
 // 1048575 as "1,048,575".
 std::string WithThousands(std::size_t number);
 // The status line of a folder read.
@@ -39,13 +41,17 @@ std::string ReloadText(const CReloadReport& report);
 // The status line while Reload reads.
 std::string ReloadProgressText(std::size_t files);
 
-// Reload's problems: a summary for the box, and the headers grouped by cause for its details
-// (empty when the summary names the one header).
-struct CReloadProblemsText {
+// Problems told in a box: a summary, and a list for a details area that scrolls (empty when the
+// summary says it all).
+struct CProblemsText {
   std::string summary;
   std::string details;
 };
-CReloadProblemsText ReloadProblemsText(const std::vector<CReloadProblem>& problems);
+// Reload's problems: the headers grouped by cause.
+CProblemsText ReloadProblemsText(const std::vector<CReloadProblem>& problems);
+// The problems of the files the program was started with, one line each: in the box itself while
+// they fit a screen; beyond that counted, the lines in the details.
+CProblemsText StartupProblemsText(const std::vector<std::string>& lines, std::size_t files);
 
 inline constexpr std::string_view kSelectClassFirst = "Select a class first";
 inline constexpr std::string_view kQuitQuestion = "Quit Varnwick? The loaded classes will be lost.";

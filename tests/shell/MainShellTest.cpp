@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "CFakeHost.h"
@@ -88,7 +89,25 @@ TEST_F(MainShellTest, StartupFilesAreLoadedAndTheirProblemsToldTogether) {
   EXPECT_EQ(text, "No class information for " + none + "\nNo class information for " + quoted);
   EXPECT_TRUE(host.messages.empty());  // the front end shows the text once its window is up
   EXPECT_EQ(SelectedName(shell), "CGood");
+  shell.WindowShown();
+  EXPECT_EQ(host.messages, (std::vector<std::string>{text}));
+  shell.WindowShown();
+  EXPECT_EQ(host.messages.size(), 1u);  // told once
   EXPECT_EQ(shell.LoadStartupFiles({}), "");
+}
+
+// A file manager may hand over hundreds of files: a box of one line each would outgrow the screen.
+TEST_F(MainShellTest, ManyStartupProblemsAreCountedWithTheirLinesInTheDetails) {
+  std::vector<std::string> files{dir.Write("good.h", "class CGood\n{\n};\n")};
+  for (int i = 0; i < 11; ++i) files.push_back(dir.Write("none" + std::to_string(i) + ".h", "int g_x;\n"));
+  const std::string text = shell.LoadStartupFiles(files);
+  shell.WindowShown();
+  EXPECT_TRUE(host.messages.empty());
+  ASSERT_EQ(host.detailedMessages.size(), 1u);
+  EXPECT_EQ(host.detailedMessages[0].first, "11 of the 12 files given at start-up could not be read:");
+  EXPECT_EQ(host.detailedMessages[0].second, text);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 10);
+  EXPECT_EQ(SelectedName(shell), "CGood");
 }
 
 TEST_F(MainShellTest, SeveralStartupFilesLoadInOrderOnceEachAndTheLastOnesFirstClassIsSelected) {

@@ -201,7 +201,7 @@ TEST_F(StatusAndReloadTest, ReloadProblemsAreGroupedByCause) {
                                                 {"/p/big.h", CReloadCause::kTooLarge},
                                                 {"/p/gone2.h", CReloadCause::kGone},
                                                 {"/p/empty.h", CReloadCause::kNoClass}};
-  const CReloadProblemsText text = ReloadProblemsText(problems);
+  const CProblemsText text = ReloadProblemsText(problems);
   EXPECT_EQ(text.summary, "Reload could not read 4 headers:\nGone or unreadable: 2\nNo class any more: 1\nToo large: 1");
   EXPECT_EQ(text.details,
             "Gone or unreadable (2):\n/p/gone1.h\n/p/gone2.h\n\nNo class any more (1):\n/p/empty.h\n\n"
