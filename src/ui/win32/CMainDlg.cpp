@@ -18,35 +18,6 @@ namespace {
 // The keyboard opens the context menu this far inside the client area's corner.
 constexpr int kMenuKeyOffset = 5;
 
-// How each control follows the window as it grows: the share of the growth in width (dx) and in
-// height (dy) by which its left, right, top and bottom edges move. The class list takes a quarter
-// of the width, the grid and the member list the rest; the grid takes the height in the
-// proportion of the two (90 to 33).
-struct CAnchor {
-  int id;
-  double left, right, top, bottom;
-};
-constexpr double kListShare = 0.25;
-constexpr double kGridShare = 90.0 / 123.0;
-constexpr CAnchor kAnchors[] = {
-    {IDC_CLASS_FILTER, 0, kListShare, 0, 0},
-    {IDC_CLASS_LIST, 0, kListShare, 0, 1},
-    {IDC_MEMBER_GRID, kListShare, 1, 0, kGridShare},
-    {IDC_MEMBER_LIST, kListShare, 1, kGridShare, 1},
-    {IDC_HELP_BUTTON, 1, 1, kGridShare, kGridShare},
-    {IDOK, 1, 1, 1, 1},
-    {IDCANCEL, 1, 1, 1, 1},
-    {IDC_SEPARATOR, kListShare, 1, 1, 1},
-    {IDC_CHECK_PTR_LIST, kListShare, kListShare, 1, 1},
-};
-
-RECT ChildRect(HWND child) {
-  RECT rect{};
-  GetWindowRect(child, &rect);
-  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 BOOL CALLBACK AddScreen(HMONITOR monitor, HDC, LPRECT, LPARAM screens) {
   MONITORINFO info{sizeof(MONITORINFO), {}, {}, 0};
   if (GetMonitorInfoA(monitor, &info)) {
@@ -142,8 +113,7 @@ void CMainDlg::AttachControls() {
 
 // The window as the resource lays it out, with the menu bar above and the status line below.
 void CMainDlg::KeepLayoutBase() {
-  for (const CAnchor& anchor : kAnchors) m_layoutBase.push_back({anchor.id, ChildRect(Item(anchor.id))});
-  m_layoutBase.push_back({IDC_WEB_LINK, ChildRect(Item(IDC_WEB_LINK))});
+  m_layout.Keep(Handle(), m_baseClient);
   RECT window{0, 0, m_baseClient.cx, m_baseClient.cy + m_statusBar.Height()};
   AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)), TRUE,
                      static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
@@ -153,49 +123,24 @@ void CMainDlg::KeepLayoutBase() {
 
 // On a screen of another density the controls stand where the resource puts them at that density.
 void CMainDlg::OnDpiChanged(int dpi, const RECT& suggested) {
-  auto scale = [&](LONG& value) { value = MulDiv(value, dpi, m_nDpi); };
-  for (CPlacedControl& control : m_layoutBase) {
-    scale(control.base.left);
-    scale(control.base.top);
-    scale(control.base.right);
-    scale(control.base.bottom);
-  }
-  scale(m_baseClient.cx);
-  scale(m_baseClient.cy);
-  scale(m_minimumSize.cx);
-  scale(m_minimumSize.cy);
+  m_layout.Scale(dpi);
+  m_minimumSize = {MulDiv(m_minimumSize.cx, dpi, m_nDpi), MulDiv(m_minimumSize.cy, dpi, m_nDpi)};
   m_nDpi = dpi;
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMainDlg::LayOut(int width, int height) {
-  if (m_layoutBase.empty()) return;
-  const int dx = std::max(0, width - static_cast<int>(m_baseClient.cx));
-  const int dy = std::max(0, height - m_statusBar.Height() - static_cast<int>(m_baseClient.cy));
-  HDWP moves = BeginDeferWindowPos(static_cast<int>(m_layoutBase.size()));
-  for (std::size_t at = 0; at < std::size(kAnchors); ++at) {
-    const CAnchor& anchor = kAnchors[at];
-    const RECT& base = m_layoutBase[at].base;
-    const int left = base.left + static_cast<int>(anchor.left * dx);
-    const int top = base.top + static_cast<int>(anchor.top * dy);
-    const int right = base.right + static_cast<int>(anchor.right * dx);
-    const int bottom = base.bottom + static_cast<int>(anchor.bottom * dy);
-    moves = DeferWindowPos(moves, Item(anchor.id), nullptr, left, top, right - left, bottom - top,
-                           SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  // The link keeps the width of its text, its right edge where the resource puts it, but leaves
-  // the check box beside it alone: a longer text scrolls within it.
-  const RECT& link = m_layoutBase.back().base;
-  const RECT now = ChildRect(m_link.Handle());
-  const int right = link.right + dx;
-  const int checkBoxRight = m_layoutBase[std::size(kAnchors) - 1].base.right + static_cast<int>(kListShare * dx);
-  const int left = std::max(right - static_cast<int>(now.right - now.left), checkBoxRight);
-  moves = DeferWindowPos(moves, m_link.Handle(), nullptr, left, link.top + dy, right - left, link.bottom - link.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-  EndDeferWindowPos(moves);
+  if (!m_layout.IsKept()) return;
+  m_layout.Apply(Handle(), width, height - m_statusBar.Height());
   m_grid.ShareWidth();
   m_statusBar.Place(width, height);
+}
+
+void CMainDlg::LayOutAgain() {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  LayOut(client.right, client.bottom);
 }
 
 void CMainDlg::RestorePlacement() {
@@ -210,6 +155,11 @@ void CMainDlg::RestorePlacement() {
                                 kept->y + std::max<int>(kept->height, m_minimumSize.cy)};
   placement.showCmd = kept->maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
   SetWindowPlacement(Handle(), &placement);
+  // Once the window has its size, which bounds the splitter.
+  if (const std::optional<std::vector<int>> sizes = m_windowSettings.SplitterSizes()) {
+    m_layout.SetSplitterSizes(*sizes);
+    LayOutAgain();
+  }
 }
 
 // The whole window's rectangle, not only its client area: Windows places windows by it.
@@ -304,11 +254,55 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return true;
+    case WM_SETCURSOR:
+      return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), result);
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+      return OnSplitterMouse(message, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return true;
     case kWindowShownMessage:
       m_shell->WindowShown();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CMainDlg::OnSetCursor(HWND window, UINT hitTest, INT_PTR& result) {
+  POINT point{};
+  GetCursorPos(&point);
+  ScreenToClient(Handle(), &point);
+  if (window != Handle() || hitTest != HTCLIENT || !(m_layout.IsDragging() || m_layout.IsOnSplitter(point))) return false;
+  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32644)));  // IDC_SIZEWE, in its ANSI form
+  result = TRUE;
+  return true;
+}
+
+// The splitter follows the mouse from a press on it to the release; where it ends is kept.
+bool CMainDlg::OnSplitterMouse(UINT message, POINT point) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      if (!m_layout.IsOnSplitter(point)) return false;
+      m_layout.BeginDrag(point.x);
+      SetCapture(Handle());
+      return true;
+    case WM_MOUSEMOVE:
+      if (!m_layout.IsDragging()) return false;
+      m_layout.DragTo(point.x);
+      LayOutAgain();
+      return true;
+    case WM_LBUTTONUP:
+      if (!m_layout.IsDragging()) return false;
+      ReleaseCapture();  // which ends the drag below
+      return true;
+    case WM_CAPTURECHANGED:
+      if (!m_layout.IsDragging()) return false;
+      m_layout.EndDrag();
+      m_windowSettings.SetSplitterSizes(m_layout.SplitterSizes());
       return true;
     default:
       return false;

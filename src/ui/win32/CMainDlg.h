@@ -12,6 +12,7 @@
 #include "CDialogWindow.h"
 #include "CDialogs.h"
 #include "CHyperLinkEdit.h"
+#include "CMainLayout.h"
 #include "CMainMenus.h"
 #include "CMainShell.h"
 #include "CMainStatusBar.h"
@@ -73,6 +74,9 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   // Every control keeps its distance to the edges it stands by; the lists and the grid grow.
   void KeepLayoutBase();
   void LayOut(int width, int height);
+  void LayOutAgain();
+  bool OnSetCursor(HWND window, UINT hitTest, INT_PTR& result);
+  bool OnSplitterMouse(UINT message, POINT point);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void RestorePlacement();
   void KeepPlacement();
@@ -100,11 +104,6 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   void ShowAbout() override;
   void ShowLegend() override;
 
-  struct CPlacedControl {
-    int id;
-    RECT base;
-  };
-
   std::vector<std::string> m_startupFiles;
   std::shared_ptr<CDialogs> m_dialogs;
   std::shared_ptr<CSettingsStore> m_settingsStore;  // before the shell, which uses it
@@ -119,7 +118,7 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   std::unique_ptr<CMemberViews> m_memberViews;
   CHyperLinkEdit m_link;
   CMainStatusBar m_statusBar;
-  std::vector<CPlacedControl> m_layoutBase;
+  CMainLayout m_layout;
   SIZE m_baseClient{};   // the work area above the status line, as the resource lays it out
   int m_nDpi = USER_DEFAULT_SCREEN_DPI;  // of the screen the layout's pixels are for
   SIZE m_minimumSize{};  // the window at its resource size: it grows, never shrinks below

@@ -352,9 +352,67 @@ TEST_F(MainWindowTest, WindowGrowsWithItsControlsAndComesBackWhereItWasLeft) {
   EXPECT_EQ(reopened.right - reopened.left, window.right - window.left + 200);
 }
 
-}  // namespace varnwick::test
+namespace {
 
-namespace varnwick::test {
+int Width(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  return rect.right - rect.left;
+}
+
+// The gap between the class list and the grid, in the window's client coordinates.
+POINT SplitterPoint(HWND window, HWND list, HWND grid) {
+  RECT listRect{};
+  GetWindowRect(list, &listRect);
+  RECT gridRect{};
+  GetWindowRect(grid, &gridRect);
+  POINT point{(listRect.right + gridRect.left) / 2, (gridRect.top + gridRect.bottom) / 2};
+  ScreenToClient(window, &point);
+  return point;
+}
+
+void Mouse(HWND window, UINT message, POINT point) {
+  SendMessageA(window, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(point.x, point.y));
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, SplitterMovesBetweenListAndGridWithinBoundsAndIsKept) {
+  Open();
+  const HWND list = Item(IDC_CLASS_LIST);
+  const HWND grid = Item(IDC_MEMBER_GRID);
+  RECT window{};
+  GetWindowRect(Window(), &window);
+  const int smallestGrid = Width(grid);
+  MoveWindow(Window(), 40, 30, window.right - window.left + 300, window.bottom - window.top, TRUE);
+  const int listWidth = Width(list);
+  const int gridWidth = Width(grid);
+  const int filterWidth = Width(Item(IDC_CLASS_FILTER));
+
+  const POINT start = SplitterPoint(Window(), list, grid);
+  const auto dragTo = [&](int dx) { Mouse(Window(), WM_MOUSEMOVE, POINT{start.x + dx, start.y}); };
+  Mouse(Window(), WM_LBUTTONDOWN, start);
+  dragTo(60);
+  EXPECT_EQ(Width(list), listWidth + 60);
+  EXPECT_EQ(Width(Item(IDC_CLASS_FILTER)), filterWidth + 60);
+  EXPECT_EQ(Width(grid), gridWidth - 60);
+  // Past the right end the grid keeps the width it has in the smallest window; past the left
+  // end the list keeps half its own.
+  dragTo(2000);
+  EXPECT_EQ(Width(grid), smallestGrid);
+  dragTo(-2000);
+  EXPECT_GE(Width(list), listWidth / 2 - 1);
+  EXPECT_LT(Width(list), listWidth);
+  dragTo(30);
+  Mouse(Window(), WM_LBUTTONUP, POINT{start.x + 30, start.y});
+  EXPECT_EQ(Width(list), listWidth + 30);
+  dragTo(100);
+  EXPECT_EQ(Width(list), listWidth + 30) << "the drag ended with the button's release";
+
+  SendMessageA(Item(IDOK), BM_CLICK, 0, 0);
+  Open();
+  EXPECT_EQ(Width(Item(IDC_CLASS_LIST)), listWidth + 30);
+}
 
 // Records read on the read-ahead thread, freed by Delete All and made again by the next read's
 // thread: a record pool that handed a slot out twice crashed here on the second or third read.

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <vector>
+
+namespace varnwick {
+
+// Where the main window's controls stand: as the resource lays them out, moved as the window
+// grows, and with the line between the class list and the right side where the user dragged it.
+class CMainLayout {
+ public:
+  // Reads the controls' places from the dialog as the resource made it; `baseClient` is its work
+  // area above the status line.
+  void Keep(HWND dialog, SIZE baseClient);
+  bool IsKept() const { return !m_controls.empty(); }
+  // Places the controls in a work area of `width` by `height` pixels.
+  void Apply(HWND dialog, int width, int height);
+  // The resource layout for a screen of `dpi`, from the one it was for.
+  void Scale(int dpi);
+
+  // The splitter is the gap between the class list and the grid (client coordinates).
+  bool IsOnSplitter(POINT point) const;
+  bool IsDragging() const { return m_drag.has_value(); }
+  void BeginDrag(int x) { m_drag = CDrag{x, Shift()}; }
+  // The line follows the mouse as far as both sides stay whole; Apply then places the controls.
+  void DragTo(int x);
+  void EndDrag() { m_drag.reset(); }
+  // The widths of the class list and of the grid, as they are kept between runs.
+  std::vector<int> SplitterSizes() const;
+  void SetSplitterSizes(const std::vector<int>& sizes);
+
+ private:
+  struct CPlacedControl {
+    int id;
+    RECT base;
+  };
+  struct CDrag {
+    int fromX;
+    int fromShift;
+  };
+  // The splitter's distance from where the window's growth alone puts it: the class list may
+  // shrink to half its width, and grow by what the right side has grown.
+  int Shift() const;
+  const RECT& Base(int id) const;
+
+  std::vector<CPlacedControl> m_controls;
+  SIZE m_baseClient{};
+  int m_nDpi = USER_DEFAULT_SCREEN_DPI;  // of the screen the layout's pixels are for
+  int m_nGrowth = 0;                     // the work area's width beyond the resource's, as last placed
+  int m_nWantedShift = 0;                // where the user put the splitter, kept while the window is too narrow
+  std::optional<CDrag> m_drag;
+};
+
+}  // namespace varnwick
