@@ -20,9 +20,28 @@ namespace {
 using namespace varnwick;
 using fuzz::Require;
 
-// Whether `bytes` is one well-formed UTF-8 character, as the JSON reader judges it.
-bool IsOneUtf8Character(std::string_view bytes) {
-  return nlohmann::json::accept("\"" + std::string(bytes) + "\"");
+// The length of the well-formed UTF-8 character at the start of `bytes`, or 0: Unicode's table of
+// well-formed byte sequences (no overlong form, no surrogate, nothing past U+10FFFF), written out
+// here as the standard gives it. Asking the JSON reader instead, up to three times for each byte
+// over 0x7F, took some 40 % of the target's time; the reader still judges the whole dump.
+std::size_t Utf8Length(std::string_view bytes) {
+  const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const auto follows = [&](std::size_t i, unsigned char low, unsigned char high) {
+    return i < bytes.size() && at(i) >= low && at(i) <= high;
+  };
+  const unsigned char lead = at(0);
+  if (lead >= 0xC2 && lead <= 0xDF) return follows(1, 0x80, 0xBF) ? 2 : 0;
+  if (lead >= 0xE0 && lead <= 0xEF) {
+    const unsigned char low = lead == 0xE0 ? 0xA0 : 0x80;
+    const unsigned char high = lead == 0xED ? 0x9F : 0xBF;
+    return follows(1, low, high) && follows(2, 0x80, 0xBF) ? 3 : 0;
+  }
+  if (lead >= 0xF0 && lead <= 0xF4) {
+    const unsigned char low = lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = lead == 0xF4 ? 0x8F : 0xBF;
+    return follows(1, low, high) && follows(2, 0x80, 0xBF) && follows(3, 0x80, 0xBF) ? 4 : 0;
+  }
+  return 0;
 }
 
 // The documented mapping, checked byte by byte against the original.
@@ -31,12 +50,7 @@ bool MapsTo(std::string_view original, std::string_view json) {
   for (std::size_t i = 0; i < original.size();) {
     const auto byte = static_cast<unsigned char>(original[i]);
     std::size_t length = 1;
-    if (byte >= 0x80) {
-      length = 0;
-      for (std::size_t candidate = 2; candidate <= 4 && i + candidate <= original.size() && length == 0; ++candidate) {
-        if (IsOneUtf8Character(original.substr(i, candidate))) length = candidate;
-      }
-    }
+    if (byte >= 0x80) length = Utf8Length(original.substr(i));
     std::string expected;
     if (length > 0) {
       expected = original.substr(i, length);
