@@ -1,6 +1,7 @@
 #include "CFolderRead.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "CCatalogueReadAhead.h"
 #include "CFolderSteps.h"
@@ -19,8 +20,10 @@ CFolderReadResult CFolderRead::Run(const std::string& folder, CFolderDepth depth
   m_nShownRecords = m_catalogue.Size();
   m_catalogue.BeginFolder(folder, depth);
   try {
-    // The headers are read ahead on a second thread; this one adds them and paints.
-    const CCatalogueReadAhead readAhead(m_catalogue, std::make_unique<CFolderSteps>(folder, depth));
+    // The headers are read ahead on a second thread, unless the catalogue reads them from a
+    // source of its own; this one adds them and paints.
+    std::optional<CCatalogueReadAhead> readAhead;
+    if (!m_catalogue.HasSource()) readAhead.emplace(m_catalogue, std::make_unique<CFolderSteps>(folder, depth));
     AddDirectory(m_catalogue, folder, this, depth);
   } catch (const CFileTooLarge& error) {
     m_result.tooLarge = error.Path();
