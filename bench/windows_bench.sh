@@ -14,6 +14,7 @@ set -euo pipefail
 script=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 cd "$(dirname "$0")/.."
 source bench/ScriptOptions.sh
+source scripts/VirtualDisplay.sh
 
 build=build
 windows=build-windows
@@ -46,21 +47,17 @@ done
 
 work=$(mktemp -d)
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
+xvfb_pid=
 program_pid=
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
   "$wineserver" -k >/dev/null 2>&1 || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "windows_bench.sh: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
-"$wine" wineboot --init </dev/null >/dev/null 2>&1
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+start_virtual_display "$work" 1280x1024x24
+prepare_wine_prefix "$wine"
 "$wineserver" -k >/dev/null 2>&1 || true  # the first start below starts it afresh
 sleep 0.5
 

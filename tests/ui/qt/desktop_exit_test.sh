@@ -15,19 +15,16 @@ shift
 work=$(mktemp -d)
 # The program's settings go here, not into the user's.
 export XDG_CONFIG_HOME=$work/config
-# Xvfb picks a free display and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
+source "$(dirname "$0")/../../../scripts/VirtualDisplay.sh"
+xvfb_pid=
 program_pid=
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "exit test: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
+start_virtual_display "$work" 1280x800x24
 
 QT_QPA_PLATFORM=xcb "$program" "$@" 2>"$work/stderr" &
 program_pid=$!

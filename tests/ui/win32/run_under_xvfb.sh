@@ -27,23 +27,16 @@ export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}-windows
 # A crash ends the program at once, rather than wait in Wine's debugger until the test times out.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winedbg.exe=d"
 mkdir -p "$WINEPREFIX"
-# Xvfb picks a free display and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
+source "$(dirname "$0")/../../../scripts/VirtualDisplay.sh"
+xvfb_pid=
 cleanup() {
   "$wineserver" -k >/dev/null 2>&1 || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "run_under_xvfb.sh: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
-# The services the prefix starts outlive this script's output: they get no part of it.
-"$wine" wineboot --init </dev/null >/dev/null 2>&1
-# No window manager runs here: Wine places the windows itself, rather than wait two seconds for a
-# manager's answer whenever a window goes.
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+start_virtual_display "$work" 1280x1024x24
+prepare_wine_prefix "$wine"
 status=0
 if ! $each_test; then
   "$wine" "$@" || status=$?
