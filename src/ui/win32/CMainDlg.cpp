@@ -80,6 +80,7 @@ void CMainDlg::OnInitDialog() {
   AttachControls();
   KeepLayoutBase();
   RestorePlacement();
+  RestoreSplitter();
   DragAcceptFiles(Handle(), TRUE);
   m_shell->LoadStartupFiles(m_startupFiles);
 }
@@ -155,11 +156,14 @@ void CMainDlg::RestorePlacement() {
                                 kept->y + std::max<int>(kept->height, m_minimumSize.cy)};
   placement.showCmd = kept->maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
   SetWindowPlacement(Handle(), &placement);
-  // Once the window has its size, which bounds the splitter.
-  if (const std::optional<std::vector<int>> sizes = m_windowSettings.SplitterSizes()) {
-    m_layout.SetSplitterSizes(*sizes);
-    LayOutAgain();
-  }
+}
+
+// Once the window has its size, which bounds the splitter.
+void CMainDlg::RestoreSplitter() {
+  const std::optional<std::vector<int>> sizes = m_windowSettings.SplitterSizes();
+  if (!sizes) return;
+  m_layout.SetSplitterSizes(*sizes);
+  LayOutAgain();
 }
 
 // The whole window's rectangle, not only its client area: Windows places windows by it.

@@ -79,6 +79,7 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   bool OnSplitterMouse(UINT message, POINT point);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void RestorePlacement();
+  void RestoreSplitter();
   void KeepPlacement();
 
   // CShellHost
