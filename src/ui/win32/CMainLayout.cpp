@@ -118,8 +118,10 @@ bool CMainLayout::IsOnSplitter(POINT point) const {
 
 void CMainLayout::DragTo(int x) {
   if (!m_drag) return;
+  // Kept as it is shown: dragged past an end, the splitter stays at that end when the window
+  // grows later.
   m_nWantedShift = m_drag->fromShift + (x - m_drag->fromX);
-  m_nWantedShift = Shift();  // dragged past an end, it comes back from that end at once
+  m_nWantedShift = Shift();
 }
 
 std::vector<int> CMainLayout::SplitterSizes() const {
