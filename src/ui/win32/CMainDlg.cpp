@@ -259,7 +259,9 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return true;
     case WM_SETCURSOR:
-      return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), result);
+      if (reinterpret_cast<HWND>(wParam) != Handle() || LOWORD(lParam) != HTCLIENT) return false;
+      result = m_layout.SetSplitterCursor(Handle());
+      return result != FALSE;
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
@@ -276,40 +278,19 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
   }
 }
 
-bool CMainDlg::OnSetCursor(HWND window, UINT hitTest, INT_PTR& result) {
-  POINT point{};
-  GetCursorPos(&point);
-  ScreenToClient(Handle(), &point);
-  if (window != Handle() || hitTest != HTCLIENT || !(m_layout.IsDragging() || m_layout.IsOnSplitter(point))) return false;
-  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32644)));  // IDC_SIZEWE, in its ANSI form
-  result = TRUE;
-  return true;
-}
-
-// The splitter follows the mouse from a press on it to the release; where it ends is kept.
+// Where the splitter's drag ends is kept.
 bool CMainDlg::OnSplitterMouse(UINT message, POINT point) {
-  switch (message) {
-    case WM_LBUTTONDOWN:
-      if (!m_layout.IsOnSplitter(point)) return false;
-      m_layout.BeginDrag(point.x);
-      SetCapture(Handle());
-      return true;
-    case WM_MOUSEMOVE:
-      if (!m_layout.IsDragging()) return false;
-      m_layout.DragTo(point.x);
+  switch (m_layout.OnSplitterMouse(Handle(), message, point)) {
+    case CSplitterEvent::kNone:
+      return false;
+    case CSplitterEvent::kMoved:
       LayOutAgain();
       return true;
-    case WM_LBUTTONUP:
-      if (!m_layout.IsDragging()) return false;
-      ReleaseCapture();  // which ends the drag below
-      return true;
-    case WM_CAPTURECHANGED:
-      if (!m_layout.IsDragging()) return false;
-      m_layout.EndDrag();
+    case CSplitterEvent::kDropped:
       m_windowSettings.SetSplitterSizes(m_layout.SplitterSizes());
       return true;
     default:
-      return false;
+      return true;
   }
 }
 

@@ -75,7 +75,6 @@ class CMainDlg : public CDialogWindow, private CShellHost {
   void KeepLayoutBase();
   void LayOut(int width, int height);
   void LayOutAgain();
-  bool OnSetCursor(HWND window, UINT hitTest, INT_PTR& result);
   bool OnSplitterMouse(UINT message, POINT point);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void RestorePlacement();

@@ -116,6 +116,37 @@ bool CMainLayout::IsOnSplitter(POINT point) const {
   return point.x >= left && point.x < right && point.y >= grid.top;
 }
 
+CSplitterEvent CMainLayout::OnSplitterMouse(HWND dialog, UINT message, POINT point) {
+  if (message == WM_LBUTTONDOWN && IsOnSplitter(point)) {
+    m_drag = CDrag{point.x, Shift()};
+    SetCapture(dialog);
+    return CSplitterEvent::kHeld;
+  }
+  if (!m_drag) return CSplitterEvent::kNone;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      DragTo(point.x);
+      return CSplitterEvent::kMoved;
+    case WM_LBUTTONUP:
+      ReleaseCapture();  // which drops it below
+      return CSplitterEvent::kHeld;
+    case WM_CAPTURECHANGED:
+      m_drag.reset();
+      return CSplitterEvent::kDropped;
+    default:
+      return CSplitterEvent::kNone;
+  }
+}
+
+bool CMainLayout::SetSplitterCursor(HWND dialog) const {
+  POINT point{};
+  GetCursorPos(&point);
+  ScreenToClient(dialog, &point);
+  if (!m_drag && !IsOnSplitter(point)) return false;
+  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32644)));  // IDC_SIZEWE, in its ANSI form
+  return true;
+}
+
 void CMainLayout::DragTo(int x) {
   if (!m_drag) return;
   // Kept as it is shown: dragged past an end, the splitter stays at that end when the window

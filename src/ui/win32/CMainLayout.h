@@ -7,6 +7,9 @@
 
 namespace varnwick {
 
+// What the mouse did to the splitter: held (nothing to place), moved, dropped where it is kept.
+enum class CSplitterEvent { kNone, kHeld, kMoved, kDropped };
+
 // Where the main window's controls stand: as the resource lays them out, moved as the window
 // grows, and with the line between the class list and the right side where the user dragged it.
 class CMainLayout {
@@ -20,13 +23,12 @@ class CMainLayout {
   // The resource layout for a screen of `dpi`, from the one it was for.
   void Scale(int dpi);
 
-  // The splitter is the gap between the class list and the grid (client coordinates).
-  bool IsOnSplitter(POINT point) const;
-  bool IsDragging() const { return m_drag.has_value(); }
-  void BeginDrag(int x) { m_drag = CDrag{x, Shift()}; }
-  // The line follows the mouse as far as both sides stay whole; Apply then places the controls.
-  void DragTo(int x);
-  void EndDrag() { m_drag.reset(); }
+  // The splitter is the gap between the class list and the grid (client coordinates). A press on
+  // it takes hold and captures the mouse, a move drags it (Apply then places the controls), the
+  // release or a lost capture drops it; kNone for a message that is not the splitter's.
+  CSplitterEvent OnSplitterMouse(HWND dialog, UINT message, POINT point);
+  // The sizing cursor over the splitter and while it is dragged; false elsewhere.
+  bool SetSplitterCursor(HWND dialog) const;
   // The widths of the class list and of the grid, as they are kept between runs.
   std::vector<int> SplitterSizes() const;
   void SetSplitterSizes(const std::vector<int>& sizes);
@@ -44,6 +46,9 @@ class CMainLayout {
   // shrink to half its width, and grow by what the right side has grown.
   int Shift() const;
   const RECT& Base(int id) const;
+  bool IsOnSplitter(POINT point) const;
+  // The line follows the mouse as far as both sides stay whole.
+  void DragTo(int x);
 
   std::vector<CPlacedControl> m_controls;
   SIZE m_baseClient{};
